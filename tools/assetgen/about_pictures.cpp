@@ -1,0 +1,39 @@
+#include "about_pictures.h"
+
+#include "pobo.h"
+#include "props.h"
+
+namespace assetgen {
+
+Bitmap aboutPobo() {
+    Canvas c(90, 140);
+    // Pobo at two thirds of his sprite size, standing at the bottom; the sign
+    // rises from his raised right flipper.
+    const double s = 0.64;
+    const Xform base = Xform::scale(s).then(Xform::translate(6, 140 - 117 * s - 1));
+    Pose p;
+    p.look = 1;
+    p.flipperR = {88, 40};
+    p.frontR = true;
+    p.flipperL = {8, 80};
+    p.held = [](Canvas& cv) {
+        const Xform body = cv.transform;
+        cv.transform = Xform::translate(88, -36).then(body);
+        drawSign(cv, 80);
+    };
+    drawPobo(c, p, base);
+    return flatten(c.soft(), Rgb{255, 255, 255});
+}
+
+Bitmap aboutClose() {
+    Canvas c(21, 21);
+    c.fill(roundRect(0, 0, 21, 21, 2.5), Rgb{178, 48, 20});
+    c.fill(roundRect(1, 1, 20, 20, 2), Rgb{236, 84, 36});
+    c.fill(roundRect(1, 1, 20, 10, 2), Rgb{248, 124, 72}, 0.6);
+    const Rgb white{255, 255, 255};
+    c.fill(capsule({6, 6}, {15, 15}, 1.7, 1.7), white);
+    c.fill(capsule({15, 6}, {6, 15}, 1.7, 1.7), white);
+    return flatten(c.soft(), Rgb{255, 255, 255});
+}
+
+}  // namespace assetgen

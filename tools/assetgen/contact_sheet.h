@@ -1,0 +1,14 @@
+// An overview picture of every shipped picture, for people to look at.
+#pragma once
+
+#include <string>
+
+#include "encoders.h"
+
+namespace assetgen {
+
+// Reads the pictures from `assetDir` as the program will, and lays each out
+// at 1x and 3x on a light and on a dark desktop colour.
+Bytes contactSheet(const std::string& assetDir);
+
+}  // namespace assetgen

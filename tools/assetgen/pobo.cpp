@@ -1,0 +1,170 @@
+#include "pobo.h"
+
+namespace assetgen {
+
+using namespace palette;
+
+void outlined(Canvas& c, const std::function<Shape(double)>& shape, Rgb fill, double width) {
+    c.fill(shape(width), kOutline);
+    c.fill(shape(0), fill);
+}
+
+namespace {
+
+// Where the parts sit; seated Pobo is lower and rounder.
+struct Layout {
+    Pt body;
+    double bodyRx, bodyRy;
+    Pt head;
+    Pt belly;
+    double bellyRx, bellyRy;
+    double footY;
+};
+
+Layout layoutFor(bool seated) {
+    if (seated) return {{47, 83}, 36, 30, {47, 42}, {47, 87}, 27, 24, 106.5};
+    return {{47, 76}, 33, 37, {47, 35}, {47, 81}, 24, 29, 111};
+}
+
+Shape headShape(Pt h, double g) {
+    Shape s = ellipse(h.x, h.y, 28 + g, 26 + g);
+    // A little tuft of feathers on the crown.
+    s = unite(std::move(s), capsule({h.x - 3, h.y - 23}, {h.x - 6, h.y - 31}, 2.4 + g, 1.1 + g));
+    s = unite(std::move(s), capsule({h.x + 1, h.y - 23}, {h.x + 4, h.y - 33}, 2.4 + g, 1.1 + g));
+    return s;
+}
+
+Shape faceShape(Pt h, double look) {
+    const double lx = look * 0.5;
+    Shape s = ellipse(h.x - 9 + lx, h.y - 1, 12, 13);
+    s = unite(std::move(s), ellipse(h.x + 10 + lx, h.y - 1, 12, 13));
+    s = unite(std::move(s), ellipse(h.x + look * 0.4, h.y + 11, 20, 13));
+    return s;
+}
+
+void drawEye(Canvas& c, Pt e, Eyes eyes) {
+    switch (eyes) {
+        case Eyes::Open:
+            c.fill(ellipse(e.x, e.y, 5.2, 7.2), kEye);
+            c.fill(circle(e.x + 1.7, e.y - 2.6, 2.2), kWhite);
+            c.fill(circle(e.x - 1.6, e.y + 3.2, 1.0), kWhite);
+            break;
+        case Eyes::Happy:
+            c.fill(polyline({{e.x - 4.5, e.y + 1.5}, {e.x, e.y - 3}, {e.x + 4.5, e.y + 1.5}}, 1.4), kEye);
+            break;
+        case Eyes::Closed:
+            c.fill(polyline({{e.x - 4.5, e.y}, {e.x - 1.5, e.y + 2}, {e.x + 1.5, e.y + 2}, {e.x + 4.5, e.y}}, 1.3),
+                   kEye);
+            break;
+    }
+}
+
+void drawFlipper(Canvas& c, Pt shoulder, Pt tip) {
+    outlined(c, [&](double g) { return capsule(shoulder, tip, 7.5 + g, 3.2 + g); }, kBody);
+    // Light along the leading edge.
+    c.tint(intersect(capsule(shoulder, tip, 7.5, 3.2), capsule({shoulder.x, shoulder.y - 3}, {tip.x, tip.y - 2}, 4, 1.5)),
+           kBodyLight, 0.45);
+}
+
+void drawFoot(Canvas& c, Pt f, bool seated, double side) {
+    const auto shape = [&](double g) {
+        Shape s = seated ? rotatedEllipse(f.x, f.y, 10 + g, 5 + g, 1, 0.35 * side) : ellipse(f.x, f.y, 10 + g, 4.2 + g);
+        for (int t = -1; t <= 1; ++t) {
+            const double tx = f.x + t * 6 + (seated ? side * 1.5 : 0);
+            const double ty = f.y + (t == 0 ? 2.2 : 1.5) + (seated ? side * t * 2.0 : 0);
+            s = unite(std::move(s), circle(tx, ty, 2.7 + g));
+        }
+        return s;
+    };
+    outlined(c, shape, kOrange);
+    c.tint(subtract(shape(0), ellipse(f.x, f.y - 2.5, 12, 5)), kOrangeDark, 0.8);
+    c.tint(intersect(shape(0), ellipse(f.x - 2, f.y - 2.5, 5, 1.6)), kOrangeLight, 0.7);
+}
+
+}  // namespace
+
+void drawPoboHead(Canvas& c, const Xform& base, bool bold) {
+    const Pt h{47, 35};
+    c.transform = base;
+    outlined(c, [&](double g) { return headShape(h, g); }, kBody, bold ? 1.8 : 1.1);
+    c.tint(intersect(headShape(h, 0), ellipse(h.x - 11, h.y - 17, 9, 5)), kBodyLight, 0.5);
+    c.fill(faceShape(h, 0), kWhite);
+    c.tint(subtract(faceShape(h, 0), ellipse(h.x - 2, h.y - 2, 27, 24)), kWhiteShade, 0.6);
+    c.tint(intersect(faceShape(h, 0), ellipse(h.x - 18, h.y + 10, 4.5, 2.8)), kBlush, 0.6);
+    c.tint(intersect(faceShape(h, 0), ellipse(h.x + 18, h.y + 10, 4.5, 2.8)), kBlush, 0.6);
+    const double er = bold ? 1.25 : 1.0;
+    for (double ex : {h.x - 8.5, h.x + 9.0}) {
+        c.fill(ellipse(ex, h.y, 5.2 * er, 7.2 * er), kEye);
+        c.fill(circle(ex + 1.7 * er, h.y - 2.6 * er, 2.2 * er), kWhite);
+    }
+    outlined(c, [&](double g) { return ellipse(h.x, h.y + 10, 7 + g, 4 + g); }, kOrange, bold ? 1.6 : 1.1);
+    c.fill(ellipse(h.x, h.y + 12.6, 5, 1.6), kOrangeDark);
+}
+
+void drawPobo(Canvas& c, const Pose& p, const Xform& base) {
+    const Layout L = layoutFor(p.seated);
+    const Xform figure = Xform::translate(p.x, p.y).then(base);
+    const Xform body = Xform::rotate({47, 114}, 1, p.lean).then(figure);
+    const Xform head = Xform::rotate({L.head.x, L.head.y + 22}, 1, p.headTilt).then(body);
+    const Pt shoulderL{L.body.x - 25, L.body.y - 16}, shoulderR{L.body.x + 25, L.body.y - 16};
+    const bool frontL = p.frontL, frontR = p.frontR;
+
+    c.transform = body;
+    if (!frontL) drawFlipper(c, shoulderL, p.flipperL);
+    if (!frontR) drawFlipper(c, shoulderR, p.flipperR);
+
+    // Body and head share one outline so Pobo reads as one round shape.
+    const auto bodyShape = [&](double g) { return ellipse(L.body.x, L.body.y, L.bodyRx + g, L.bodyRy + g); };
+    c.fill(bodyShape(1.1), kOutline);
+    c.transform = head;
+    c.fill(headShape(L.head, 1.1), kOutline);
+    c.transform = body;
+    c.fill(bodyShape(0), kBody);
+    c.tint(subtract(bodyShape(0), ellipse(L.body.x - 5, L.body.y - 4, L.bodyRx, L.bodyRy + 4)), kBodyDark, 0.7);
+    c.tint(intersect(bodyShape(0), ellipse(L.body.x - 21, L.body.y - 8, 8, 14)), kBodyLight, 0.35);
+    c.transform = head;
+    c.fill(headShape(L.head, 0), kBody);
+    c.tint(intersect(headShape(L.head, 0), ellipse(L.head.x - 11, L.head.y - 17, 9, 5)), kBodyLight, 0.5);
+
+    // White front: belly and face patch.
+    c.transform = body;
+    const Shape belly = ellipse(L.belly.x, L.belly.y, L.bellyRx, L.bellyRy);
+    c.fill(belly, kWhite);
+    c.tint(subtract(belly, ellipse(L.belly.x - 4, L.belly.y - 5, L.bellyRx, L.bellyRy)), kWhiteShade, 0.8);
+    c.transform = head;
+    const Shape face = faceShape(L.head, p.look);
+    c.fill(face, kWhite);
+    const double lx = p.look;
+    c.tint(intersect(face, ellipse(L.head.x - 17 + lx * 0.6, L.head.y + 10, 4.5, 2.8)), kBlush, 0.55);
+    c.tint(intersect(face, ellipse(L.head.x + 18 + lx * 0.6, L.head.y + 10, 4.5, 2.8)), kBlush, 0.55);
+    drawEye(c, {L.head.x - 8.5 + lx, L.head.y}, p.eyes);
+    drawEye(c, {L.head.x + 9.0 + lx, L.head.y}, p.eyes);
+
+    const double bx = L.head.x + lx * 1.3;
+    const double by = L.head.y + 10;
+    if (p.beakOpen) {
+        outlined(c, [&](double g) { return ellipse(bx, by + 4, 5 + g, 3.6 + g); }, Rgb{150, 40, 40});
+        outlined(c, [&](double g) { return ellipse(bx, by + 6.2, 4.6 + g, 2 + g); }, kOrangeDark);
+    } else {
+        outlined(c, [&](double g) { return ellipse(bx, by + 2.6, 5 + g, 2.6 + g); }, kOrangeDark);
+    }
+    outlined(c, [&](double g) { return ellipse(bx, by, 7 + g, 3.8 + g); }, kOrange);
+    c.fill(ellipse(bx - 2, by - 1.2, 2.6, 1.2), kOrangeLight);
+
+    // Feet stay on the ground while the body leans over them.
+    c.transform = figure;
+    const double fy = L.footY;
+    drawFoot(c, {L.body.x - 12 + p.footL.shift, fy - p.footL.lift + p.footL.forward}, p.seated, -1);
+    drawFoot(c, {L.body.x + 12 + p.footR.shift, fy - p.footR.lift + p.footR.forward}, p.seated, 1);
+
+    c.transform = body;
+    if (p.held) p.held(c);
+    c.transform = body;
+    if (frontL) drawFlipper(c, shoulderL, p.flipperL);
+    if (frontR) drawFlipper(c, shoulderR, p.flipperR);
+
+    c.transform = figure;
+    if (p.overlay) p.overlay(c);
+}
+
+}  // namespace assetgen
