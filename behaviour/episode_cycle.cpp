@@ -1,0 +1,64 @@
+// The cycle after the walk: the 60-s episode clock, the 30-s countdown, the
+// fade and the 15-s reload that starts the next walk from the start place.
+#include "app/layering.h"
+#include "app/quorlin.h"
+#include "app/work_area.h"
+#include "menu/settings_store.h"
+#include "platform/runtime/conversions.h"
+
+namespace ql {
+
+void Form2::Timer1_Timer() {
+    Form1& form1 = program_.form1;
+    form1.tmrdrink.setEnabled(false);
+    tmrdrinkwait.setEnabled(false);
+    Timer1.setEnabled(false);
+    form1.tmrmsn.setEnabled(true);
+    tmrmsnwait.setEnabled(true);
+}
+
+void Form2::tmrlastclip_Timer() {
+    tmrlastclip.setEnabled(false);
+    tmrendshow.setEnabled(true);
+}
+
+void Form2::tmrendshow_Timer() {
+    FadeLevel = checkedAdd(FadeLevel, -1);
+    if (FadeLevel > 0) {
+        SetCharacterAlpha(program_, FadeLevel);
+    } else {
+        tmrendshow.setEnabled(false);
+        tmrreloder.setEnabled(true);
+    }
+}
+
+void Form2::tmrreloder_Timer() {
+    Form1& form1 = program_.form1;
+    ProgramValues& v = program_.values;
+    for (Timer* timer : {&form1.Timer1, &form1.tmrdrink, &form1.tmrmove, &form1.tmrmsn, &Timer1, &tmrdrinkwait,
+                         &tmrendshow, &tmrlastclip, &tmrmsnwait, &tmrreloder})
+        timer->setEnabled(false);
+
+    GetWorkAreaRight(system(), v.WorkRight);
+    GetWorkAreaBottom(system(), v.WorkBottom);
+    v.PosX = -50;
+    v.PosY = -20;
+
+    ReadOnTop(program_, v.OnTopSetting);
+    if (v.OnTopSetting == 1)
+        system().setWindowPos(form1.hWnd(), hwndTopmost(), v.PosX, v.PosY, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    else
+        system().setWindowPos(form1.hWnd(), hwndNotopmost(), v.PosX, v.PosY, 0, 0,
+                              SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+
+    ApplyColorKey(program_);
+    form1.ShowFrame(1);
+    form1.txt.setText("0");
+    form1.txtdrink.setText("0");
+    form1.txtmsn.setText("0");
+    form1.tmrmove.setEnabled(true);
+    form1.Timer1.setEnabled(true);
+    FadeLevel = 255;
+}
+
+}  // namespace ql

@@ -1,0 +1,245 @@
+// Simulated windows: records with position, style, layering and stacking, and
+// the screen composited from them. Stands in for the windowing system's
+// window manager and compositor; no non-client area, no window manager moves.
+#include <algorithm>
+#include <cstdio>
+
+#include "platform/runtime/errors.h"
+#include "platform/sim/sim_system.h"
+#include "platform/window_pixels.h"
+
+namespace ql {
+
+namespace {
+
+std::string hex(std::uint32_t value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%X", value);
+    return text;
+}
+
+}  // namespace
+
+SimSystem::Window& SimSystem::window(Hwnd handle) {
+    auto it = windows_.find(handle);
+    if (it == windows_.end()) throw RuntimeError("Invalid window handle");
+    return it->second;
+}
+
+const SimSystem::Window* SimSystem::findWindow(Hwnd handle) const {
+    auto it = windows_.find(handle);
+    return it == windows_.end() ? nullptr : &it->second;
+}
+
+std::string SimSystem::nameOf(Hwnd handle) const {
+    if (handle == nullptr) return "(none)";
+    if (handle == hwndTopmost()) return "TOPMOST";
+    if (handle == hwndNotopmost()) return "NOTOPMOST";
+    const Window* w = findWindow(handle);
+    return w ? w->spec.formName : std::string("(unknown)");
+}
+
+Hwnd SimSystem::findWindow(const std::string& formName) const {
+    for (const auto& [handle, w] : windows_)
+        if (formName == w.spec.formName) return handle;
+    return nullptr;
+}
+
+Hwnd SimSystem::createWindow(const WindowSpec& spec, WindowEvents& events) {
+    const Hwnd handle = reinterpret_cast<Hwnd>(nextHandle_);
+    nextHandle_ += 4;
+    Window& w = windows_[handle];
+    w.spec = spec;
+    w.events = &events;
+    w.rect = {spec.left, spec.top, spec.left + spec.width, spec.top + spec.height};
+    w.exStyle = (spec.showInTaskbar && taskVisible_) ? 0 : WS_EX_TOOLWINDOW;
+    w.stackStamp = nextStamp_++;
+    w.pixels.assign(static_cast<std::size_t>(spec.width) * spec.height, 0);
+    repaint(w);
+    note("CreateWindow " + spec.formName);
+    return handle;
+}
+
+void SimSystem::destroyWindow(Hwnd handle) {
+    if (!findWindow(handle)) return;
+    note("DestroyWindow " + nameOf(handle));
+    std::erase_if(timers_, [&](const SimTimer& t) { return t.window == handle; });
+    if (capture_ == handle) capture_ = nullptr;
+    windows_.erase(handle);
+}
+
+void SimSystem::setVisible(Hwnd handle, bool visible) {
+    Window& w = window(handle);
+    if (w.visible != visible) note((visible ? "Show " : "Hide ") + w.spec.formName);
+    w.visible = visible;
+}
+
+bool SimSystem::isVisible(Hwnd handle) { return window(handle).visible; }
+
+Rect SimSystem::windowRect(Hwnd handle) { return window(handle).rect; }
+
+void SimSystem::repaint(Window& w) {
+    composeWindowPixels(w.pixels, w.rect.right - w.rect.left, w.rect.bottom - w.rect.top, w.spec.background,
+                        w.picture);
+}
+
+void SimSystem::setWindowPicture(Hwnd handle, const Image* picture) {
+    Window& w = window(handle);
+    w.picture = picture;
+    repaint(w);
+}
+
+std::int32_t SimSystem::getWindowLong(Hwnd handle, int index) {
+    raiseIfFailing("GetWindowLongA");
+    const Window* w = findWindow(handle);
+    if (!w || index != GWL_EXSTYLE) return 0;
+    return w->exStyle | (w->topmost ? WS_EX_TOPMOST : 0);
+}
+
+std::int32_t SimSystem::setWindowLong(Hwnd handle, int index, std::int32_t value) {
+    raiseIfFailing("SetWindowLongA");
+    Window* w = windows_.count(handle) ? &windows_[handle] : nullptr;
+    if (!w || index != GWL_EXSTYLE) return 0;
+    const std::int32_t previous = w->exStyle | (w->topmost ? WS_EX_TOPMOST : 0);
+    // The topmost bit follows the stacking band; writing it changes nothing.
+    w->exStyle = value & ~WS_EX_TOPMOST;
+    if (!(w->exStyle & WS_EX_LAYERED)) w->layeredAttributesSet = false;
+    note("SetWindowLongA " + w->spec.formName + std::string(" EXSTYLE ") + hex(static_cast<std::uint32_t>(value)));
+    return previous;
+}
+
+std::int32_t SimSystem::setLayeredWindowAttributes(Hwnd handle, ColorRef key, std::uint8_t alpha,
+                                                   std::uint32_t flags) {
+    raiseIfFailing("SetLayeredWindowAttributes");
+    Window* w = windows_.count(handle) ? &windows_[handle] : nullptr;
+    if (!w || !(w->exStyle & WS_EX_LAYERED)) return 0;
+    w->layering = {key, alpha, flags};
+    w->layeredAttributesSet = true;
+    note("SetLayeredWindowAttributes " + w->spec.formName + " " + hex(key) + " " + std::to_string(alpha) + " " +
+         std::to_string(flags));
+    return 1;
+}
+
+void SimSystem::placeOnTop(Window& w, bool topmost) {
+    w.topmost = topmost;
+    w.stackStamp = nextStamp_++;
+}
+
+void SimSystem::activate(Window& w) {
+    ++w.activations;
+    w.stackStamp = nextStamp_++;
+}
+
+std::int32_t SimSystem::setWindowPos(Hwnd handle, Hwnd insertAfter, int x, int y, int cx, int cy,
+                                     std::uint32_t flags) {
+    raiseIfFailing("SetWindowPos");
+    Window* w = windows_.count(handle) ? &windows_[handle] : nullptr;
+    if (!w) return 0;
+    note("SetWindowPos " + w->spec.formName + " " + nameOf(insertAfter) + " " + std::to_string(x) + " " +
+         std::to_string(y) + " " + hex(flags));
+    if (!(flags & SWP_NOMOVE)) {
+        const int width = w->rect.right - w->rect.left, height = w->rect.bottom - w->rect.top;
+        w->rect = {x, y, x + width, y + height};
+    }
+    if (!(flags & SWP_NOSIZE)) {
+        w->rect.right = w->rect.left + cx;
+        w->rect.bottom = w->rect.top + cy;
+        w->pixels.assign(static_cast<std::size_t>(cx) * cy, 0);
+        repaint(*w);
+    }
+    if (!(flags & SWP_NOZORDER)) {
+        if (insertAfter == hwndTopmost())
+            placeOnTop(*w, true);
+        else if (insertAfter == hwndNotopmost() && w->topmost)
+            placeOnTop(*w, false);
+    }
+    if (flags & SWP_SHOWWINDOW) w->visible = true;
+    if (flags & SWP_HIDEWINDOW) w->visible = false;
+    if (!(flags & SWP_NOACTIVATE) && w->visible) activate(*w);
+    return 1;
+}
+
+std::int32_t SimSystem::moveWindow(Hwnd handle, int x, int y, int width, int height, std::int32_t /*repaint*/) {
+    raiseIfFailing("MoveWindow");
+    Window* w = windows_.count(handle) ? &windows_[handle] : nullptr;
+    if (!w) return 0;
+    const bool resized = width != w->rect.right - w->rect.left || height != w->rect.bottom - w->rect.top;
+    w->rect = {x, y, x + width, y + height};
+    if (resized) {
+        w->pixels.assign(static_cast<std::size_t>(width) * height, 0);
+        repaint(*w);
+    }
+    return 1;
+}
+
+bool SimSystem::isTopmost(Hwnd handle) const {
+    const Window* w = findWindow(handle);
+    return w && w->topmost;
+}
+
+bool SimSystem::isLayered(Hwnd handle) const {
+    const Window* w = findWindow(handle);
+    return w && (w->exStyle & WS_EX_LAYERED);
+}
+
+SimSystem::Layering SimSystem::layering(Hwnd handle) const {
+    const Window* w = findWindow(handle);
+    return w ? w->layering : Layering{};
+}
+
+int SimSystem::activations(Hwnd handle) const {
+    const Window* w = findWindow(handle);
+    return w ? w->activations : 0;
+}
+
+const Image* SimSystem::picture(Hwnd handle) const {
+    const Window* w = findWindow(handle);
+    return w ? w->picture : nullptr;
+}
+
+std::vector<Hwnd> SimSystem::zOrder() const {
+    std::vector<Hwnd> order;
+    for (const auto& entry : windows_) order.push_back(entry.first);
+    std::sort(order.begin(), order.end(), [&](Hwnd a, Hwnd b) {
+        const Window& wa = windows_.at(a);
+        const Window& wb = windows_.at(b);
+        if (wa.topmost != wb.topmost) return wa.topmost;
+        return wa.stackStamp > wb.stackStamp;
+    });
+    return order;
+}
+
+Hwnd SimSystem::windowAt(int x, int y) const {
+    for (Hwnd handle : zOrder()) {
+        const Window& w = windows_.at(handle);
+        if (w.visible && x >= w.rect.left && x < w.rect.right && y >= w.rect.top && y < w.rect.bottom) return handle;
+    }
+    return nullptr;
+}
+
+std::uint32_t SimSystem::screenPixel(int x, int y) const {
+    std::uint32_t out = colorRefToPixel(desktop_);
+    const std::vector<Hwnd> order = zOrder();
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        const Window& w = windows_.at(*it);
+        if (!w.visible || x < w.rect.left || x >= w.rect.right || y < w.rect.top || y >= w.rect.bottom) continue;
+        const int width = w.rect.right - w.rect.left;
+        const std::uint32_t p = w.pixels[static_cast<std::size_t>(y - w.rect.top) * width + (x - w.rect.left)];
+        std::uint32_t alpha = 255;
+        if (w.exStyle & WS_EX_LAYERED) {
+            // A layered window shows nothing until its attributes are set.
+            if (!w.layeredAttributesSet) continue;
+            if ((w.layering.flags & LWA_COLORKEY) && p == colorRefToPixel(w.layering.key)) continue;
+            if (w.layering.flags & LWA_ALPHA) alpha = w.layering.alpha;
+        }
+        std::uint32_t blended = 0;
+        for (int shift = 0; shift <= 16; shift += 8) {
+            const std::uint32_t top = (p >> shift) & 0xFF, below = (out >> shift) & 0xFF;
+            blended |= ((top * alpha + below * (255 - alpha) + 127) / 255) << shift;
+        }
+        out = blended;
+    }
+    return out;
+}
+
+}  // namespace ql

@@ -1,0 +1,89 @@
+// The boundary between the program and the desktop it runs on. The program
+// names the Win32 operations it makes (with our own types from types.h), plus
+// the few primitives the form runtime needs. platform/win32/ implements it on
+// the real system, platform/sim/ on a simulated desktop with a virtual clock.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/types.h"
+
+namespace ql {
+
+struct Image;
+
+// What a form window is when it is created.
+struct WindowSpec {
+    std::string formName;  // the form's name, for diagnostics
+    std::string text;           // window text
+    int left = 0, top = 0, width = 0, height = 0;  // pixels; the whole window is client area
+    ColorRef background = rgb(255, 255, 255);
+    bool showInTaskbar = true;
+};
+
+enum class MouseAction { Down, Move, Up };
+
+// What a window reports to the form that owns it. Coordinates are client pixels;
+// `buttons` is the button pressed or released (Down/Up) or the set held (Move),
+// as the form runtime's bits: 1 left, 2 right, 4 middle.
+class WindowEvents {
+public:
+    virtual void onMouse(MouseAction action, int buttons, int x, int y) = 0;
+    virtual void onTimer(int timerId) = 0;
+
+protected:
+    ~WindowEvents() = default;
+};
+
+class System {
+public:
+    virtual ~System() = default;
+
+    // kernel32
+    virtual std::int32_t getVersionEx(OsVersionInfoA* info) = 0;
+    virtual Handle createMutex(void* attributes, std::int32_t initialOwner, const char* name) = 0;
+    virtual void sleep(std::uint32_t milliseconds) = 0;
+
+    // user32
+    virtual std::int32_t getWindowLong(Hwnd window, int index) = 0;
+    virtual std::int32_t setWindowLong(Hwnd window, int index, std::int32_t value) = 0;
+    virtual std::int32_t setLayeredWindowAttributes(Hwnd window, ColorRef key, std::uint8_t alpha,
+                                                    std::uint32_t flags) = 0;
+    virtual std::int32_t systemParametersInfo(std::uint32_t action, std::uint32_t param, void* data,
+                                              std::uint32_t winIni) = 0;
+    virtual std::int32_t setWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy,
+                                      std::uint32_t flags) = 0;
+    virtual std::int32_t moveWindow(Hwnd window, int x, int y, int width, int height, std::int32_t repaint) = 0;
+
+    // advapi32
+    virtual std::int32_t regOpenKeyEx(Hkey root, const char* subKey, std::uint32_t options, std::uint32_t access,
+                                      Hkey* result) = 0;
+    virtual std::int32_t regQueryValueEx(Hkey key, const char* name, std::uint32_t* reserved, std::uint32_t* type,
+                                         std::uint8_t* data, std::uint32_t* size) = 0;
+    virtual std::int32_t regSetValueEx(Hkey key, const char* name, std::uint32_t reserved, std::uint32_t type,
+                                       const std::uint8_t* data, std::uint32_t size) = 0;
+    virtual std::int32_t regCloseKey(Hkey key) = 0;
+
+    // Form runtime primitives.
+    virtual Hwnd createWindow(const WindowSpec& spec, WindowEvents& events) = 0;  // hidden
+    virtual void destroyWindow(Hwnd window) = 0;
+    virtual void setVisible(Hwnd window, bool visible) = 0;
+    virtual bool isVisible(Hwnd window) = 0;
+    virtual Rect windowRect(Hwnd window) = 0;
+    // The picture is drawn at the client origin over the background colour, which
+    // also shows through its transparent pixels; the window repaints at once.
+    // The image must outlive its use by the window.
+    virtual void setWindowPicture(Hwnd window, const Image* picture) = 0;
+    virtual void startTimer(Hwnd window, int timerId, std::uint32_t intervalMs) = 0;
+    virtual void stopTimer(Hwnd window, int timerId) = 0;
+    virtual void pumpMessages() = 0;
+    virtual int messageBox(const char* text, const char* title, std::uint32_t type) = 0;
+    virtual void endProcess() = 0;  // on the real system this does not return
+    virtual void setTaskVisible(bool visible) = 0;
+    virtual Point pixelsPerInch() = 0;
+    virtual std::vector<std::uint8_t> loadAsset(const char* fileName) = 0;
+};
+
+}  // namespace ql

@@ -1,0 +1,59 @@
+// The real system: every operation calls the Windows API. This header stays
+// free of the system's own headers so program code never sees them.
+#pragma once
+
+#include <map>
+#include <memory>
+
+#include "platform/system.h"
+
+namespace ql {
+
+class Win32System final : public System {
+public:
+    Win32System();
+    ~Win32System() override;
+
+    // Runs the message loop until the process ends.
+    int runMessageLoop();
+
+    std::int32_t getVersionEx(OsVersionInfoA* info) override;
+    Handle createMutex(void* attributes, std::int32_t initialOwner, const char* name) override;
+    void sleep(std::uint32_t milliseconds) override;
+    std::int32_t getWindowLong(Hwnd window, int index) override;
+    std::int32_t setWindowLong(Hwnd window, int index, std::int32_t value) override;
+    std::int32_t setLayeredWindowAttributes(Hwnd window, ColorRef key, std::uint8_t alpha, std::uint32_t flags) override;
+    std::int32_t systemParametersInfo(std::uint32_t action, std::uint32_t param, void* data, std::uint32_t winIni) override;
+    std::int32_t setWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy, std::uint32_t flags) override;
+    std::int32_t moveWindow(Hwnd window, int x, int y, int width, int height, std::int32_t repaint) override;
+    std::int32_t regOpenKeyEx(Hkey root, const char* subKey, std::uint32_t options, std::uint32_t access,
+                              Hkey* result) override;
+    std::int32_t regQueryValueEx(Hkey key, const char* name, std::uint32_t* reserved, std::uint32_t* type,
+                                 std::uint8_t* data, std::uint32_t* size) override;
+    std::int32_t regSetValueEx(Hkey key, const char* name, std::uint32_t reserved, std::uint32_t type,
+                               const std::uint8_t* data, std::uint32_t size) override;
+    std::int32_t regCloseKey(Hkey key) override;
+    Hwnd createWindow(const WindowSpec& spec, WindowEvents& events) override;
+    void destroyWindow(Hwnd window) override;
+    void setVisible(Hwnd window, bool visible) override;
+    bool isVisible(Hwnd window) override;
+    Rect windowRect(Hwnd window) override;
+    void setWindowPicture(Hwnd window, const Image* picture) override;
+    void startTimer(Hwnd window, int timerId, std::uint32_t intervalMs) override;
+    void stopTimer(Hwnd window, int timerId) override;
+    void pumpMessages() override;
+    int messageBox(const char* text, const char* title, std::uint32_t type) override;
+    void endProcess() override;
+    void setTaskVisible(bool visible) override { taskVisible_ = visible; }
+    Point pixelsPerInch() override;
+    std::vector<std::uint8_t> loadAsset(const char* fileName) override;
+
+    struct WindowState;  // what the window procedure needs of a form window
+
+private:
+    std::map<Hwnd, std::unique_ptr<WindowState>> windows_;
+    bool taskVisible_ = true;
+    Point dpi_{0, 0};
+};
+
+}  // namespace ql

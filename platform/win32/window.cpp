@@ -1,0 +1,183 @@
+// Form windows on the real system: one window class whose procedure finds
+// the window's state through its user data, paints the composed client
+// pixels in one blit and reports mouse input and timer ticks to the form.
+#include <vector>
+
+#include "platform/win32/win32_system.h"
+#include "platform/window_pixels.h"
+
+#include <windows.h>
+
+namespace ql {
+
+struct Win32System::WindowState {
+    WindowEvents* events = nullptr;
+    ColorRef background = 0;
+    int width = 0, height = 0;
+    std::vector<std::uint32_t> pixels;
+    int buttonsHeld = 0;
+};
+
+namespace {
+
+constexpr const char* kWindowClass = "QuorlinForm";
+
+Win32System::WindowState* stateOf(HWND window) {
+    return reinterpret_cast<Win32System::WindowState*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+void paint(HWND window, const Win32System::WindowState& state) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = state.width;
+    info.bmiHeader.biHeight = -state.height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(state.width), static_cast<DWORD>(state.height), 0, 0, 0,
+                      static_cast<UINT>(state.height), state.pixels.data(), &info, DIB_RGB_COLORS);
+    EndPaint(window, &ps);
+}
+
+int buttonsFrom(WPARAM keys) {
+    return ((keys & MK_LBUTTON) ? vbLeftButton : 0) | ((keys & MK_RBUTTON) ? vbRightButton : 0) |
+           ((keys & MK_MBUTTON) ? vbMiddleButton : 0);
+}
+
+void reportMouse(HWND window, Win32System::WindowState& state, MouseAction action, int buttons, LPARAM point) {
+    const int x = static_cast<short>(LOWORD(point));
+    const int y = static_cast<short>(HIWORD(point));
+    if (action == MouseAction::Down) {
+        // Moves and the release keep coming while a button is held outside the window.
+        if (state.buttonsHeld == 0) SetCapture(window);
+        state.buttonsHeld |= buttons;
+    } else if (action == MouseAction::Up) {
+        state.buttonsHeld &= ~buttons;
+        if (state.buttonsHeld == 0 && GetCapture() == window) ReleaseCapture();
+    }
+    state.events->onMouse(action, buttons, x, y);
+}
+
+LRESULT CALLBACK formWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    Win32System::WindowState* state = stateOf(window);
+    if (!state) return DefWindowProcA(window, message, wParam, lParam);
+    switch (message) {
+        case WM_ERASEBKGND: return 1;  // the paint covers everything: no flicker
+        case WM_PAINT: paint(window, *state); return 0;
+        case WM_TIMER: state->events->onTimer(static_cast<int>(wParam)); return 0;
+        case WM_MOUSEMOVE: reportMouse(window, *state, MouseAction::Move, buttonsFrom(wParam), lParam); return 0;
+        case WM_LBUTTONDOWN: reportMouse(window, *state, MouseAction::Down, vbLeftButton, lParam); return 0;
+        case WM_RBUTTONDOWN: reportMouse(window, *state, MouseAction::Down, vbRightButton, lParam); return 0;
+        case WM_MBUTTONDOWN: reportMouse(window, *state, MouseAction::Down, vbMiddleButton, lParam); return 0;
+        case WM_LBUTTONUP: reportMouse(window, *state, MouseAction::Up, vbLeftButton, lParam); return 0;
+        case WM_RBUTTONUP: reportMouse(window, *state, MouseAction::Up, vbRightButton, lParam); return 0;
+        case WM_MBUTTONUP: reportMouse(window, *state, MouseAction::Up, vbMiddleButton, lParam); return 0;
+        case WM_CAPTURECHANGED: state->buttonsHeld = 0; return 0;
+        // Windows live and die with their forms, not with a close request.
+        case WM_CLOSE: return 0;
+        default: return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+HWND raw(Hwnd window) { return reinterpret_cast<HWND>(window); }
+
+}  // namespace
+
+Win32System::Win32System() {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = formWindowProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hIcon = LoadIconA(wc.hInstance, MAKEINTRESOURCEA(1));
+    wc.hIconSm = static_cast<HICON>(LoadImageA(wc.hInstance, MAKEINTRESOURCEA(1), IMAGE_ICON, 16, 16, 0));
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.lpszClassName = kWindowClass;
+    RegisterClassExA(&wc);
+}
+
+Win32System::~Win32System() {
+    for (auto& entry : windows_) DestroyWindow(raw(entry.first));
+}
+
+Hwnd Win32System::createWindow(const WindowSpec& spec, WindowEvents& events) {
+    auto state = std::make_unique<WindowState>();
+    state->events = &events;
+    state->background = spec.background;
+    state->width = spec.width;
+    state->height = spec.height;
+    state->pixels.resize(static_cast<std::size_t>(spec.width) * spec.height);
+    composeWindowPixels(state->pixels, spec.width, spec.height, spec.background, nullptr);
+    const DWORD exStyle = (spec.showInTaskbar && taskVisible_) ? 0 : WS_EX_TOOLWINDOW;
+    HWND window = CreateWindowExA(exStyle, kWindowClass, spec.text.c_str(), WS_POPUP, spec.left, spec.top,
+                                  spec.width, spec.height, nullptr, nullptr, GetModuleHandleA(nullptr), state.get());
+    const Hwnd handle = reinterpret_cast<Hwnd>(window);
+    windows_[handle] = std::move(state);
+    return handle;
+}
+
+void Win32System::destroyWindow(Hwnd window) {
+    DestroyWindow(raw(window));
+    windows_.erase(window);
+}
+
+void Win32System::setVisible(Hwnd window, bool visible) { ShowWindow(raw(window), visible ? SW_SHOWNA : SW_HIDE); }
+
+bool Win32System::isVisible(Hwnd window) { return IsWindowVisible(raw(window)) != FALSE; }
+
+Rect Win32System::windowRect(Hwnd window) {
+    RECT r{};
+    GetWindowRect(raw(window), &r);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+void Win32System::setWindowPicture(Hwnd window, const Image* picture) {
+    auto it = windows_.find(window);
+    if (it == windows_.end()) return;
+    WindowState& state = *it->second;
+    composeWindowPixels(state.pixels, state.width, state.height, state.background, picture);
+    InvalidateRect(raw(window), nullptr, FALSE);
+    UpdateWindow(raw(window));  // on screen now, not at the next message
+}
+
+std::int32_t Win32System::getWindowLong(Hwnd window, int index) { return GetWindowLongA(raw(window), index); }
+
+std::int32_t Win32System::setWindowLong(Hwnd window, int index, std::int32_t value) {
+    return SetWindowLongA(raw(window), index, value);
+}
+
+std::int32_t Win32System::setLayeredWindowAttributes(Hwnd window, ColorRef key, std::uint8_t alpha,
+                                                     std::uint32_t flags) {
+    return SetLayeredWindowAttributes(raw(window), key, alpha, flags);
+}
+
+std::int32_t Win32System::setWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy,
+                                       std::uint32_t flags) {
+    return SetWindowPos(raw(window), raw(insertAfter), x, y, cx, cy, flags);
+}
+
+std::int32_t Win32System::moveWindow(Hwnd window, int x, int y, int width, int height, std::int32_t repaint) {
+    return MoveWindow(raw(window), x, y, width, height, repaint);
+}
+
+std::int32_t Win32System::systemParametersInfo(std::uint32_t action, std::uint32_t param, void* data,
+                                               std::uint32_t winIni) {
+    return SystemParametersInfoA(action, param, data, winIni);
+}
+
+// Read once: the program is not DPI-aware, so the system keeps it at one scale.
+Point Win32System::pixelsPerInch() {
+    if (dpi_.x == 0) {
+        HDC screen = GetDC(nullptr);
+        dpi_ = {GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY)};
+        ReleaseDC(nullptr, screen);
+    }
+    return dpi_;
+}
+
+}  // namespace ql

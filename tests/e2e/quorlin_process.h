@@ -1,0 +1,44 @@
+// Starting quorlin.exe and finding what it shows, from outside the process.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace e2e {
+
+using namespace std::chrono_literals;
+
+// Polls `condition` until it holds or `timeout` passes; true when it held.
+bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout);
+
+class QuorlinProcess {
+public:
+    explicit QuorlinProcess(const std::string& exe = QL_E2E_EXE);
+    ~QuorlinProcess();  // terminates the process if it still runs
+    QuorlinProcess(const QuorlinProcess&) = delete;
+    QuorlinProcess& operator=(const QuorlinProcess&) = delete;
+
+    DWORD pid() const { return info_.dwProcessId; }
+    bool exited(std::chrono::milliseconds within);
+    // The first top-level window of this process with the class and title.
+    HWND findWindow(const char* className, const char* title) const;
+    HWND character() const { return findWindow("QuorlinForm", "Quorlin"); }
+    HWND messageBox() const { return findWindow("#32770", "Quorlin"); }
+
+private:
+    PROCESS_INFORMATION info_{};
+};
+
+// The per-user setting, as the installer leaves it.
+inline constexpr const char* kSettingsKey = "Software\\Kestrane's Software\\Quorlin\\1.0";
+void installSetting(DWORD ontop);
+void removeSettingsKey();
+
+std::string windowText(HWND window);
+std::string dialogItemText(HWND dialog, int id);
+
+}  // namespace e2e

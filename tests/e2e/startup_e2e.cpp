@@ -1,0 +1,138 @@
+// The real program started under the real window system, checked from outside.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+#include "platform/runtime/image_codec.h"
+#include "tests/e2e/quorlin_process.h"
+#include "tests/e2e/screen.h"
+
+namespace e2e {
+namespace {
+
+ql::Image loadFrame(const char* name) {
+    std::ifstream file(std::string(QL_E2E_ASSETS) + "/" + name, std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    return ql::decodeImage(bytes);
+}
+
+// The character window once start-up has keyed it.
+HWND waitForCharacter(QuorlinProcess& quorlin) {
+    HWND window = nullptr;
+    waitUntil(
+        [&] {
+            window = quorlin.character();
+            return window && IsWindowVisible(window) && (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED);
+        },
+        10s);
+    return window;
+}
+
+TEST(Startup, RefusesWithoutTheSettingAndNeverShowsTheCharacter) {
+    removeSettingsKey();
+    QuorlinProcess quorlin;
+    HWND box = nullptr;
+    bool characterSeen = false;
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            HWND c = quorlin.character();
+            characterSeen |= c && IsWindowVisible(c);
+            box = quorlin.messageBox();
+            return box != nullptr;
+        },
+        10s));
+    EXPECT_EQ(dialogItemText(box, 0xFFFF),
+              "Program has not installed correctly. Please report this problem to support@kestrane.example ");
+    EXPECT_EQ(windowText(box), "Quorlin");
+    EXPECT_NE(FindWindowExA(box, nullptr, "Static", nullptr), nullptr);
+    pumpFor(300);
+    characterSeen |= quorlin.character() && IsWindowVisible(quorlin.character());
+    EXPECT_FALSE(quorlin.exited(0ms)) << "the box waits for the user";
+    PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    EXPECT_TRUE(quorlin.exited(5s));
+    EXPECT_FALSE(characterSeen);
+}
+
+TEST(Startup, ShowsTheKeyedCharacterAtTheStartPlace) {
+    for (DWORD ontop : {0u, 1u}) {
+        SCOPED_TRACE(ontop);
+        installSetting(ontop);
+        QuorlinProcess quorlin;
+        HWND window = waitForCharacter(quorlin);
+        ASSERT_NE(window, nullptr);
+        RECT r{};
+        GetWindowRect(window, &r);
+        EXPECT_EQ(r.left, -50);
+        EXPECT_EQ(r.top, -20);
+        EXPECT_EQ(r.right - r.left, 101);
+        EXPECT_EQ(r.bottom - r.top, 125);
+        COLORREF key = 0;
+        BYTE alpha = 0;
+        DWORD flags = 0;
+        ASSERT_TRUE(GetLayeredWindowAttributes(window, &key, &alpha, &flags));
+        EXPECT_EQ(key, RGB(0, 0, 255));
+        EXPECT_EQ(flags, static_cast<DWORD>(LWA_COLORKEY));
+        const LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE);
+        EXPECT_EQ((exStyle & WS_EX_TOPMOST) != 0, ontop == 1);
+        // No taskbar button: an unowned tool window that does not ask for one.
+        EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW);
+        EXPECT_FALSE(exStyle & WS_EX_APPWINDOW);
+        EXPECT_EQ(GetWindow(window, GW_OWNER), nullptr);
+        EXPECT_EQ(GetWindowLongA(window, GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME | WS_SYSMENU), 0);
+    }
+}
+
+// How many pixels of the visible part of the window differ from `frame`
+// drawn at the start place over the backdrop.
+int mismatches(const ScreenShot& shot, const ql::Image& frame, std::uint32_t backdrop) {
+    int wrong = 0;
+    for (int y = 0; y < 105; ++y)
+        for (int x = 0; x < 51; ++x) {
+            const std::uint32_t source = frame.at(x + 50, y + 20) & 0xFFFFFF;
+            wrong += shot.at(x, y) != (source == 0x0000FF ? backdrop : source);
+        }
+    return wrong;
+}
+
+TEST(Startup, TheKeyColourIsTransparentOnScreen) {
+    installSetting(1);
+    Backdrop backdrop(0, 0, 300, 300, RGB(200, 30, 160));
+    const std::uint32_t backdropPixel = 0xC81EA0;
+    std::vector<ql::Image> walk;
+    for (const char* name : {"frame01.bmp", "frame02.bmp", "frame03.bmp", "frame04.bmp", "frame05.bmp",
+                             "frame06.bmp", "frame07.bmp", "frame08.bmp"})
+        walk.push_back(loadFrame(name));
+    QuorlinProcess quorlin;
+    HWND window = waitForCharacter(quorlin);
+    ASSERT_NE(window, nullptr);
+    // Before the first step (1 s) the window is at the start place, showing
+    // one of the walk frames: the screen must be exactly that frame with the
+    // backdrop wherever the frame is key blue.
+    int best = 1 << 30;
+    waitUntil(
+        [&] {
+            RECT r{};
+            GetWindowRect(window, &r);
+            if (r.left != -50) return true;
+            const ScreenShot shot = captureScreen(0, 0, 51, 105);
+            for (const ql::Image& frame : walk) best = std::min(best, mismatches(shot, frame, backdropPixel));
+            return best == 0;
+        },
+        3s);
+    EXPECT_EQ(best, 0);
+}
+
+TEST(Startup, TwoCopiesBothRun) {
+    installSetting(0);
+    QuorlinProcess first;
+    ASSERT_NE(waitForCharacter(first), nullptr);
+    QuorlinProcess second;
+    ASSERT_NE(waitForCharacter(second), nullptr);
+    EXPECT_NE(first.character(), second.character());
+    EXPECT_FALSE(first.exited(0ms));
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the unit and asset tests on Linux,
+# then the end-to-end tests of the Windows program under wine on a virtual display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+
+tools/install-packages.sh
+
+cmake --preset linux >/dev/null
+cmake --build --preset linux -j2
+ctest --test-dir build/linux --output-on-failure -j2
+
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j2
+
+source tools/wine-desktop.sh
+trap stop_wine_desktop EXIT
+start_display 91 "0, 0, 1024, 738"
+prepare_prefix "$root/build/wine/e2e-prefix"
+start_wine_session "$root/build/windows/wine_keeper.exe"
+ctest --test-dir build/windows --output-on-failure -L e2e

@@ -1,0 +1,49 @@
+# Sourced: a virtual X display and a wine prefix of the project's own.
+#   start_display NUMBER WORKAREA   e.g. start_display 91 "0, 0, 1024, 738"
+#   prepare_prefix PATH             initialises the prefix once, then reuses it
+#   start_wine_session KEEPER_EXE   one long-lived wine process for the run
+#   stop_wine_desktop
+
+QL_XVFB_PID=""
+QL_KEEPER_PID=""
+
+start_display() {
+  local number=$1 workarea=$2
+  export DISPLAY=":$number"
+  if ! xdpyinfo >/dev/null 2>&1; then
+    rm -f "/tmp/.X${number}-lock" "/tmp/.X11-unix/X${number}"
+    Xvfb "$DISPLAY" -screen 0 1024x768x24 -noreset -nolisten tcp >/dev/null 2>&1 &
+    QL_XVFB_PID=$!
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  fi
+  # Wine reads the work area from the root window when its session starts.
+  xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA "$workarea"
+}
+
+prepare_prefix() {
+  export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  if [ ! -f "$WINEPREFIX/.quorlin-ready" ]; then
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    wine wineboot -i >/dev/null 2>&1
+    # Without a window manager, hiding a managed window blocks for seconds.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.quorlin-ready"
+  fi
+  wineserver -k 2>/dev/null || true  # a fresh session reads the current work area
+}
+
+start_wine_session() {
+  wine "$1" </dev/null >/dev/null 2>&1 &
+  QL_KEEPER_PID=$!
+  sleep 1
+}
+
+stop_wine_desktop() {
+  wineserver -k 2>/dev/null || true
+  [ -n "$QL_KEEPER_PID" ] && kill "$QL_KEEPER_PID" 2>/dev/null || true
+  [ -n "$QL_XVFB_PID" ] && kill "$QL_XVFB_PID" 2>/dev/null || true
+  QL_KEEPER_PID="" QL_XVFB_PID=""
+}
