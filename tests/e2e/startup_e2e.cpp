@@ -90,7 +90,9 @@ int mismatches(const ScreenShot& shot, const ql::Image& frame, std::uint32_t bac
     int wrong = 0;
     for (int y = 0; y < 105; ++y)
         for (int x = 0; x < 51; ++x) {
-            const std::uint32_t source = frame.at(x + 50, y + 20) & 0xFFFFFF;
+            // Below the 120-px frame the window shows its blue background.
+            const int fy = y + 20;
+            const std::uint32_t source = fy < frame.height ? frame.at(x + 50, fy) & 0xFFFFFF : 0x0000FF;
             wrong += shot.at(x, y) != (source == 0x0000FF ? backdrop : source);
         }
     return wrong;
