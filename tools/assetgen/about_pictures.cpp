@@ -7,19 +7,20 @@ namespace assetgen {
 
 Bitmap aboutPobo() {
     Canvas c(90, 140);
-    // Pobo at two thirds of his sprite size, standing at the bottom; the sign
-    // rises from his raised right flipper.
-    const double s = 0.64;
-    const Xform base = Xform::scale(s).then(Xform::translate(6, 140 - 117 * s - 1));
+    // Pobo at three quarters of his sprite size, standing at the bottom; the
+    // sign rises from his raised right flipper to the top of the picture.
+    const double s = 0.74;
+    const Xform base = Xform::scale(s).then(Xform::translate(3, 140 - 117 * s - 1));
     Pose p;
     p.look = 1;
-    p.flipperR = {88, 40};
+    p.gaze = {1, -1};
+    p.flipperR = {84, 38};
     p.frontR = true;
-    p.flipperL = {8, 80};
+    p.flipperL = {10, 86};
     p.held = [](Canvas& cv) {
         const Xform body = cv.transform;
-        cv.transform = Xform::translate(88, -36).then(body);
-        drawSign(cv, 80);
+        cv.transform = Xform::scale(1.25).then(Xform::translate(58, -40)).then(body);
+        drawSign(cv, 20.8, 66);
     };
     drawPobo(c, p, base);
     return flatten(c.soft(), Rgb{255, 255, 255});

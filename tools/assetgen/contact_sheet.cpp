@@ -89,7 +89,7 @@ Bytes contactSheet(const std::string& dir) {
         tiles.push_back({name, load(dir + "/" + name + ".bmp")});
     for (int size : {72, 64, 48, 32, 24, 16}) tiles.push_back({"icon " + std::to_string(size), headPicture(size)});
     tiles.push_back({"hand", handPicture()});
-    return encodePng(sheet(tiles, 1500));
+    return encodePng(sheet(tiles, 2600));
 }
 
 }  // namespace assetgen

@@ -51,44 +51,61 @@ void paintIcon(Bitmap& b, Canvas& icon) { blit(b, icon.soft(), 0, 0); }
 
 void globeIcon(Bitmap& b) {
     Canvas c(23, b.height);
-    const Rgb line{28, 56, 112};
-    c.fill(circle(9.5, 12.0, 7.4), line);
-    c.fill(circle(9.5, 12.0, 6.4), Rgb{72, 140, 216});
-    const Shape sea = circle(9.5, 12.0, 6.4);
-    const Rgb land{76, 170, 84};
-    c.fill(intersect(sea, polygon({{4, 8}, {8, 6}, {10, 8}, {8, 11}, {9, 14}, {6, 16}, {4, 13}})), land);
-    c.fill(intersect(sea, polygon({{12, 7}, {15, 9}, {16, 12}, {13, 13}, {11, 11}})), land);
-    c.fill(intersect(sea, polygon({{11, 15}, {14, 15}, {13, 18}, {11, 18}})), land);
-    c.fill(intersect(sea, circle(7.0, 9.0, 2.2)), Rgb{255, 255, 255}, 0.45);
-    // Two chain links hooked over the globe's lower right.
-    const Rgb steel{150, 156, 168}, steelDark{70, 74, 86};
-    const auto link = [&](double cx, double cy, double ax, double ay) {
-        c.fill(subtract(rotatedEllipse(cx, cy, 3.6, 2.3, ax, ay), rotatedEllipse(cx, cy, 1.6, 0.6, ax, ay)), steelDark);
-        c.fill(subtract(rotatedEllipse(cx, cy, 2.8, 1.6, ax, ay), rotatedEllipse(cx, cy, 1.9, 0.8, ax, ay)), steel);
-    };
-    link(14.6, 16.6, 1, 1);
-    link(17.0, 19.0, 1, -1);
+    const Pt o{8.6, 12.0};
+    c.fill(circle(o.x, o.y, 6.6), Rgb{28, 56, 112});
+    const Shape sea = circle(o.x, o.y, 5.7);
+    c.fill(sea, Rgb{70, 140, 218});
+    const Rgb land{72, 172, 82};
+    c.fill(intersect(sea, polygon({{3, 7}, {7, 5.5}, {9, 7.5}, {7.5, 10}, {8.5, 13}, {6, 15.5}, {3.5, 12.5}})), land);
+    c.fill(intersect(sea, polygon({{11, 6.5}, {14.5, 9}, {14.5, 12}, {12, 12.5}, {10.5, 10}})), land);
+    c.fill(intersect(sea, polygon({{10.5, 14.5}, {13.5, 14}, {12, 17.5}, {10, 17.5}})), land);
+    c.fill(intersect(sea, ellipse(o.x - 2.2, o.y - 2.6, 2.6, 1.8)), Rgb{255, 255, 255}, 0.5);
     paintIcon(b, c);
+    // Two chain links hanging off the globe's lower right, set pixel by
+    // pixel: smoothing turns rings this small to mush.
+    static const char* const kChain[] = {
+        ".dd......",
+        "dssd.....",
+        "ds.sd....",
+        ".ds.sd...",
+        "..dsdddd.",
+        "...ddssd.",
+        "....ds.sd",
+        ".....ds.sd" ,
+        "......dssd",
+        ".......dd.",
+    };
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; kChain[y][x] != '\0'; ++x) {
+            const char ch = kChain[y][x];
+            if (ch == 'd') b.at(10 + x, 13 + y) = Rgb{56, 60, 74};
+            if (ch == 's') b.at(10 + x, 13 + y) = Rgb{200, 206, 218};
+        }
 }
 
 void arrowsIcon(Bitmap& b) {
     Canvas c(23, b.height);
-    const Pt o{10.5, 10.0};
-    const Shape ring = subtract(circle(o.x, o.y, 6.3), circle(o.x, o.y, 3.9));
-    // Two arrows chasing each other round the ring, with a gap before each head.
-    const Shape gapA = polygon({{o.x, o.y}, {o.x + 9, o.y - 9}, {o.x + 9, o.y - 2}});
-    const Shape gapB = polygon({{o.x, o.y}, {o.x - 9, o.y + 9}, {o.x - 9, o.y + 2}});
-    const Shape arcs = subtract(subtract(ring, gapA), gapB);
-    const Shape headA = polygon({{o.x + 2.6, o.y - 8.7}, {o.x + 6.9, o.y - 5.6}, {o.x + 2.2, o.y - 2.8}});
-    const Shape headB = polygon({{o.x - 2.6, o.y + 8.7}, {o.x - 6.9, o.y + 5.6}, {o.x - 2.2, o.y + 2.8}});
-    const Shape arrows = unite(unite(arcs, headA), headB);
-    c.fill(arrows, Rgb{40, 80, 150});
-    c.fill(intersect(arrows, circle(o.x - 1, o.y - 1, 5.3)), Rgb{66, 124, 204});
+    const Pt o{10.8, 10.4};
+    const auto at = [&](Pt dir, double r) { return Pt{o.x + dir.x * r, o.y + dir.y * r}; };
+    // Directions in degrees, clockwise on screen.
+    const Pt d0{1, 0}, d20{0.940, 0.342}, d45{0.707, 0.707}, d90{0, 1}, d135{-0.707, 0.707}, d180{-1, 0},
+        d200{-0.940, -0.342}, d225{-0.707, -0.707}, d270{0, -1}, d315{0.707, -0.707};
+    const Shape ring = subtract(circle(o.x, o.y, 6.0), circle(o.x, o.y, 3.2));
+    // Two arrows chasing each other clockwise round the ring: each arc ends
+    // in a head wider than the ring, pointing at the other arrow's tail.
+    const Shape arcA = polygon({o, at(d200, 12), at(d225, 12), at(d270, 12), at(d315, 12)});
+    const Shape arcB = polygon({o, at(d20, 12), at(d45, 12), at(d90, 12), at(d135, 12)});
+    const Shape headA = polygon({at(d315, 1.6), at(d315, 7.6), at(d0, 4.6)});
+    const Shape headB = polygon({at(d135, 1.6), at(d135, 7.6), at(d180, 4.6)});
+    const Shape arrows = unite(unite(intersect(ring, unite(arcA, arcB)), headA), headB);
+    c.fill(arrows, Rgb{28, 64, 132});
+    c.fill(intersect(arrows, circle(o.x - 0.9, o.y - 0.9, 5.2)), Rgb{66, 128, 212});
     const Rgb dots[3] = {{226, 52, 44}, {244, 190, 30}, {60, 170, 70}};
     for (int i = 0; i < 3; ++i) {
-        const double x = 6.0 + 4.5 * i;
-        c.fill(circle(x, 21.5, 2.1), Rgb{50, 50, 60});
-        c.fill(circle(x, 21.5, 1.4), dots[i]);
+        const double x = 6.2 + 4.3 * i;
+        c.fill(circle(x, 20.6, 2.2), Rgb{50, 50, 60});
+        c.fill(circle(x, 20.6, 1.5), dots[i]);
+        c.fill(circle(x - 0.5, 20.1, 0.6), Rgb{255, 255, 255}, 0.6);
     }
     paintIcon(b, c);
 }

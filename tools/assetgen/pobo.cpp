@@ -22,7 +22,7 @@ struct Layout {
 };
 
 Layout layoutFor(bool seated) {
-    if (seated) return {{47, 83}, 36, 30, {47, 42}, {47, 87}, 27, 24, 106.5};
+    if (seated) return {{47, 82}, 36, 31, {47, 41}, {47, 86}, 27, 25, 104.5};
     return {{47, 76}, 33, 37, {47, 35}, {47, 81}, 24, 29, 111};
 }
 
@@ -66,19 +66,19 @@ void drawFlipper(Canvas& c, Pt shoulder, Pt tip) {
            kBodyLight, 0.45);
 }
 
-void drawFoot(Canvas& c, Pt f, bool seated, double side) {
-    const auto shape = [&](double g) {
-        Shape s = seated ? rotatedEllipse(f.x, f.y, 10 + g, 5 + g, 1, 0.35 * side) : ellipse(f.x, f.y, 10 + g, 4.2 + g);
-        for (int t = -1; t <= 1; ++t) {
-            const double tx = f.x + t * 6 + (seated ? side * 1.5 : 0);
-            const double ty = f.y + (t == 0 ? 2.2 : 1.5) + (seated ? side * t * 2.0 : 0);
-            s = unite(std::move(s), circle(tx, ty, 2.7 + g));
-        }
+// A foot in its own coordinates: centred on (0, 0), toes along the front edge.
+void drawFoot(Canvas& c, const Xform& place) {
+    const Xform outer = c.transform;
+    c.transform = place.then(outer);
+    const auto shape = [](double g) {
+        Shape s = ellipse(0, 0, 10 + g, 4.4 + g);
+        for (int t = -1; t <= 1; ++t) s = unite(std::move(s), circle(t * 6.0, t == 0 ? 2.2 : 1.5, 2.7 + g));
         return s;
     };
     outlined(c, shape, kOrange);
-    c.tint(subtract(shape(0), ellipse(f.x, f.y - 2.5, 12, 5)), kOrangeDark, 0.8);
-    c.tint(intersect(shape(0), ellipse(f.x - 2, f.y - 2.5, 5, 1.6)), kOrangeLight, 0.7);
+    c.tint(subtract(shape(0), ellipse(0, -2.5, 12, 5)), kOrangeDark, 0.8);
+    c.tint(intersect(shape(0), ellipse(-2, -2.5, 5, 1.6)), kOrangeLight, 0.7);
+    c.transform = outer;
 }
 
 }  // namespace
@@ -104,7 +104,7 @@ void drawPoboHead(Canvas& c, const Xform& base, bool bold) {
 void drawPobo(Canvas& c, const Pose& p, const Xform& base) {
     const Layout L = layoutFor(p.seated);
     const Xform figure = Xform::translate(p.x, p.y).then(base);
-    const Xform body = Xform::rotate({47, 114}, 1, p.lean).then(figure);
+    const Xform body = Xform::rotate({47, 114}, 1, p.lean).then(Xform::translate(0, p.bob)).then(figure);
     const Xform head = Xform::rotate({L.head.x, L.head.y + 22}, 1, p.headTilt).then(body);
     const Pt shoulderL{L.body.x - 25, L.body.y - 16}, shoulderR{L.body.x + 25, L.body.y - 16};
     const bool frontL = p.frontL, frontR = p.frontR;
@@ -137,8 +137,8 @@ void drawPobo(Canvas& c, const Pose& p, const Xform& base) {
     const double lx = p.look;
     c.tint(intersect(face, ellipse(L.head.x - 17 + lx * 0.6, L.head.y + 10, 4.5, 2.8)), kBlush, 0.55);
     c.tint(intersect(face, ellipse(L.head.x + 18 + lx * 0.6, L.head.y + 10, 4.5, 2.8)), kBlush, 0.55);
-    drawEye(c, {L.head.x - 8.5 + lx, L.head.y}, p.eyes);
-    drawEye(c, {L.head.x + 9.0 + lx, L.head.y}, p.eyes);
+    drawEye(c, {L.head.x - 8.5 + lx + p.gaze.x, L.head.y + p.gaze.y}, p.eyes);
+    drawEye(c, {L.head.x + 9.0 + lx + p.gaze.x, L.head.y + p.gaze.y}, p.eyes);
 
     const double bx = L.head.x + lx * 1.3;
     const double by = L.head.y + 10;
@@ -154,14 +154,20 @@ void drawPobo(Canvas& c, const Pose& p, const Xform& base) {
     // Feet stay on the ground while the body leans over them.
     c.transform = figure;
     const double fy = L.footY;
-    drawFoot(c, {L.body.x - 12 + p.footL.shift, fy - p.footL.lift + p.footL.forward}, p.seated, -1);
-    drawFoot(c, {L.body.x + 12 + p.footR.shift, fy - p.footR.lift + p.footR.forward}, p.seated, 1);
+    const double spread = p.seated ? 17 : 12;
+    const Pt fl{L.body.x - spread + p.footL.shift, fy - p.footL.lift + p.footL.forward};
+    const Pt fr{L.body.x + spread + p.footR.shift, fy - p.footR.lift + p.footR.forward};
+    // Sitting, the feet splay outward with their toes to the viewer.
+    const double splay = p.seated ? 0.45 : 0;
+    drawFoot(c, Xform::rotate({0, 0}, 1, -splay).then(Xform::translate(fl.x, fl.y)));
+    drawFoot(c, Xform::rotate({0, 0}, 1, splay).then(Xform::translate(fr.x, fr.y)));
 
     c.transform = body;
-    if (p.held) p.held(c);
+    if (p.held && !p.heldOverFlippers) p.held(c);
     c.transform = body;
     if (frontL) drawFlipper(c, shoulderL, p.flipperL);
     if (frontR) drawFlipper(c, shoulderR, p.flipperR);
+    if (p.held && p.heldOverFlippers) p.held(c);
 
     c.transform = figure;
     if (p.overlay) p.overlay(c);

@@ -34,6 +34,7 @@ struct Foot {
 
 struct Pose {
     double x = 0, y = 0;       // whole figure offset
+    double bob = 0;            // body and head only, down; the feet stay put
     double lean = 0;           // body tilt about the feet, as a tangent; > 0 leans right
     double headTilt = 0;       // extra head tilt about the neck, as a tangent
     double look = 2;           // eyes and beak turn this far to the right
@@ -42,11 +43,13 @@ struct Pose {
     bool frontL = false, frontR = false;  // flipper over the belly instead of behind the body
     Foot footL, footR;
     bool seated = false;
+    Pt gaze{0, 0};            // eyes shifted within the face, for looking at things
     Eyes eyes = Eyes::Open;
     bool beakOpen = false;
-    // Things held in the flippers, painted between the body and the flippers
-    // with the body transform in place.
+    // Things held in the flippers, painted with the body transform in place:
+    // under the front flippers, or over them when `heldOverFlippers`.
     std::function<void(Canvas&)> held;
+    bool heldOverFlippers = false;
     // Painted after everything, with the figure's base transform.
     std::function<void(Canvas&)> overlay;
 };

@@ -8,23 +8,29 @@ using palette::kOutline;
 
 void drawCan(Canvas& c) {
     const auto can = [](double g) { return roundRect(-5.5 - g, -17 - g, 5.5 + g, 0 + g, 2 + g); };
+    const Rgb green{58, 168, 92};
     c.fill(can(1.1), kOutline);
-    c.fill(can(0), Rgb{214, 40, 52});
-    c.fill(intersect(can(0), polygon({{-6, -11.5}, {6, -12.5}, {6, -8.5}, {-6, -7.5}})), Rgb{250, 246, 240});
-    c.fill(intersect(can(0), circle(0.5, -10, 1.6)), Rgb{214, 40, 52});
-    c.tint(intersect(can(0), rect(2.5, -17, 6, 1)), Rgb{120, 16, 28}, 0.45);
-    c.tint(intersect(can(0), rect(-3.8, -16, -2.2, -1)), Rgb{255, 200, 200}, 0.55);
+    c.fill(can(0), green);
+    // A cream wave round the middle and a little star.
+    c.fill(intersect(can(0), subtract(ellipse(-2, -1, 14, 10), ellipse(-4, 2, 14, 10.5))), Rgb{252, 244, 200});
+    c.fill(polygon({{1.5, -12.6}, {2.3, -10.6}, {4.3, -10.6}, {2.7, -9.4}, {3.3, -7.4}, {1.5, -8.6}, {-0.3, -7.4},
+                    {0.3, -9.4}, {-1.3, -10.6}, {0.7, -10.6}}),
+           Rgb{255, 214, 60});
+    c.tint(intersect(can(0), rect(2.6, -17, 6, 1)), Rgb{20, 80, 40}, 0.45);
+    c.tint(intersect(can(0), rect(-3.8, -16, -2.4, -1)), Rgb{210, 255, 220}, 0.5);
     c.fill(intersect(can(0), rect(-6, -18, 6, -14.6)), Rgb{196, 200, 208});
     c.fill(intersect(can(0), rect(-6, -14.8, 6, -14.0)), Rgb{120, 124, 134});
     c.fill(rect(-1.5, -17, 1.5, -16), Rgb{150, 154, 162});
 }
 
 void drawGlassLetter(Canvas& c) {
-    const auto sheet = [](double g) { return roundRect(-17 - g, -12 - g, 17 + g, 12 + g, 3 + g); };
-    c.fill(sheet(1.0), Rgb{64, 112, 176});
-    c.fill(sheet(0), Rgb{168, 214, 255}, 0.55);
-    c.fill(intersect(sheet(0), polyline({{-17, -11}, {0, 2}, {17, -11}}, 0.9)), Rgb{236, 246, 255}, 0.9);
-    c.fill(intersect(sheet(0), polygon({{-10, 12}, {-4, 12}, {8, -12}, {2, -12}})), Rgb{255, 255, 255}, 0.3);
+    const auto sheet = [](double g) { return roundRect(-25 - g, -14 - g, 25 + g, 14 + g, 3 + g); };
+    c.fill(sheet(1.0), Rgb{70, 120, 184}, 0.9);
+    c.fill(sheet(0), Rgb{168, 214, 255}, 0.6);
+    c.fill(intersect(sheet(0), polyline({{-25, -13}, {0, 3}, {25, -13}}, 0.9)), Rgb{236, 246, 255}, 0.85);
+    c.fill(intersect(sheet(0), polyline({{-25, 13}, {-7, 0}}, 0.6)), Rgb{236, 246, 255}, 0.5);
+    c.fill(intersect(sheet(0), polyline({{25, 13}, {7, 0}}, 0.6)), Rgb{236, 246, 255}, 0.5);
+    c.fill(intersect(sheet(0), polygon({{-14, 14}, {-8, 14}, {6, -14}, {0, -14}})), Rgb{255, 255, 255}, 0.3);
 }
 
 void drawButterfly(Canvas& c, double open) {
@@ -48,11 +54,11 @@ void drawButterfly(Canvas& c, double open) {
     c.fill(capsule({0, -3.5}, {0, 4}, 1.1, 0.8), kOutline);
 }
 
-void drawSign(Canvas& c, double stickLength) {
+void drawSign(Canvas& c, double sx, double stickEnd) {
     const Rgb wood{156, 104, 58};
-    c.fill(rect(-2.6, 10, 2.6, stickLength + 1), kOutline);
-    c.fill(rect(-1.5, 10, 1.5, stickLength), wood);
-    c.fill(rect(-1.5, 10, -0.5, stickLength), Rgb{196, 146, 92});
+    c.fill(roundRect(sx - 2.6, 10, sx + 2.6, stickEnd + 1, 1.5), kOutline);
+    c.fill(roundRect(sx - 1.5, 10, sx + 1.5, stickEnd, 1), wood);
+    c.fill(rect(sx - 1.5, 10, sx - 0.5, stickEnd), Rgb{196, 146, 92});
     const auto board = [](double g) { return roundRect(-30 - g, -19 - g, 30 + g, 19 + g, 3 + g); };
     c.fill(board(1.2), kOutline);
     c.fill(board(0), Rgb{240, 218, 164});

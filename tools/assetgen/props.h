@@ -9,7 +9,7 @@ namespace assetgen {
 // A drink can standing upright, its base centred on (0, 0), 17 units tall.
 void drawCan(Canvas& c);
 
-// A light-blue see-through letter centred on (0, 0), 34 x 24 units. It tints
+// A light-blue see-through letter centred on (0, 0), 50 x 28 units. It tints
 // what is under it, so it must lie over painted parts only.
 void drawGlassLetter(Canvas& c);
 
@@ -17,7 +17,7 @@ void drawGlassLetter(Canvas& c);
 void drawButterfly(Canvas& c, double open);
 
 // A cardboard sign on a stick: board centred on (0, 0), the stick hanging
-// down to (0, stickLength).
-void drawSign(Canvas& c, double stickLength);
+// from under the board at x = stickX down to y = stickEnd.
+void drawSign(Canvas& c, double stickX, double stickEnd);
 
 }  // namespace assetgen

@@ -25,7 +25,7 @@ std::vector<Bitmap> walkFrames() {
         Pose p;
         p.lean = lean;
         p.headTilt = -lean * 0.4;
-        p.y = std::max(lean, -lean) > 0.07 ? 1 : 0;
+        p.bob = std::max(lean, -lean) > 0.07 ? 1 : 0;
         const double rockR = std::max(0.0, lean + lag) / 0.17;  // 0..1, leaning onto the right foot
         const double rockL = std::max(0.0, -(lean + lag)) / 0.17;
         p.footL.lift = 4.5 * rockR;
@@ -61,12 +61,13 @@ Bitmap drinkFrame(const CanPose& k) {
     p.beakOpen = k.beakOpen;
     p.headTilt = k.headTilt;
     p.flipperL = {11, 92};
-    const Pt grip = turn({-1, -8}, k.co, k.si);
+    const Pt grip = turn({5, -9}, k.co, k.si);
     p.flipperR = {k.base.x + grip.x, k.base.y + grip.y};
     p.frontR = true;
+    p.heldOverFlippers = true;
     p.held = [k](Canvas& c) {
         const Xform body = c.transform;
-        c.transform = Xform::rotate({0, 0}, k.co, k.si).then(Xform::translate(k.base.x, k.base.y)).then(body);
+        c.transform = Xform::scale(1.15).then(Xform::rotate({0, 0}, k.co, k.si)).then(Xform::translate(k.base.x, k.base.y)).then(body);
         drawCan(c);
     };
     return render(120, 114, p);
@@ -76,7 +77,7 @@ std::vector<Bitmap> drinkFrames() {
     const CanPose lift1{{64, 92}, 1, -0.27, Eyes::Open, false, 0};
     const CanPose lift2{{66, 78}, 1, -1, Eyes::Open, false, -0.02};
     const CanPose lift3{{67, 62}, 0.17, -1, Eyes::Open, true, -0.04};
-    const CanPose drink{{67, 50}, -0.34, -0.94, Eyes::Closed, true, -0.07};
+    const CanPose drink{{69, 44}, -0.5, -0.87, Eyes::Closed, true, -0.08};
     const CanPose lower1{{67, 63}, 0.27, -1, Eyes::Happy, false, -0.04};
     const CanPose lower2{{66, 79}, 1, -0.84, Eyes::Happy, false, -0.02};
     const CanPose lower3{{64, 93}, 1, -0.21, Eyes::Open, false, 0};
@@ -94,13 +95,15 @@ std::vector<Bitmap> drinkFrames() {
 struct Flutter {
     Pt at;
     double open;
+    Pt gaze;  // Pobo's eyes follow it
 };
 
 Bitmap messengerFrame(const Flutter* f) {
     Pose p;
     p.look = 0.5;
-    p.flipperL = {33, 87};
-    p.flipperR = {61, 87};
+    if (f) p.gaze = f->gaze;
+    p.flipperL = {27, 88};
+    p.flipperR = {67, 88};
     p.frontL = p.frontR = true;
     p.held = [](Canvas& c) {
         const Xform body = c.transform;
@@ -111,7 +114,7 @@ Bitmap messengerFrame(const Flutter* f) {
         const Flutter k = *f;
         p.overlay = [k](Canvas& c) {
             const Xform figure = c.transform;
-            c.transform = Xform::translate(k.at.x, k.at.y).then(figure);
+            c.transform = Xform::scale(1.2).then(Xform::translate(k.at.x, k.at.y)).then(figure);
             drawButterfly(c, k.open);
         };
     }
@@ -119,8 +122,9 @@ Bitmap messengerFrame(const Flutter* f) {
 }
 
 std::vector<Bitmap> messengerFrames() {
-    const Flutter path[7] = {{{12, 40}, 1},   {{13, 20}, 0.3}, {{27, 10}, 1}, {{63, 9}, 0.3},
-                             {{79, 17}, 1},   {{83, 36}, 0.6}, {{83, 36}, 0.6}};
+    const Flutter path[7] = {{{12, 42}, 1, {-2, 0}},    {{13, 21}, 0.3, {-2, -1}}, {{28, 10}, 1, {-1, -2}},
+                             {{64, 10}, 0.3, {1, -2}},  {{81, 22}, 1, {2, -1}},    {{83, 38}, 0.6, {2, 0}},
+                             {{83, 38}, 0.6, {2, 0}}};
     std::vector<Bitmap> out;
     for (const Flutter& f : path) out.push_back(messengerFrame(&f));
     out.push_back(messengerFrame(nullptr));

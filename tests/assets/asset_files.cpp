@@ -1,0 +1,36 @@
+#include "asset_files.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace qltest {
+
+Bytes readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot open " + path);
+    return Bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+Bytes readAsset(const std::string& name) { return readFile(std::string(QL_ASSET_DIR) + "/" + name); }
+
+ql::Image decodeAsset(const std::string& name) { return ql::decodeImage(readAsset(name)); }
+
+std::string frameName(int n) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "frame%02d.%s", n, n <= 20 ? "bmp" : "gif");
+    return buf;
+}
+
+std::vector<std::string> allAssetNames() {
+    std::vector<std::string> names;
+    for (int n = 1; n <= 28; ++n) names.push_back(frameName(n));
+    for (const char* n : {"menu_about.bmp", "menu_about_over.bmp", "menu_ontop_off.bmp", "menu_ontop_off_over.bmp",
+                          "menu_ontop_on.bmp", "menu_ontop_on_over.bmp", "menu_end.bmp", "menu_end_over.bmp",
+                          "about_pobo.bmp", "about_close.bmp", "quorlin.ico", "hand.cur"})
+        names.emplace_back(n);
+    return names;
+}
+
+}  // namespace qltest

@@ -1,0 +1,37 @@
+// Reading the shipped pictures for the tests.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "platform/runtime/image_codec.h"
+
+namespace qltest {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes readFile(const std::string& path);
+Bytes readAsset(const std::string& name);
+ql::Image decodeAsset(const std::string& name);
+
+// Every file the generator writes.
+std::vector<std::string> allAssetNames();
+
+std::string frameName(int n);  // "frame01.bmp" .. "frame28.gif"
+
+inline std::uint32_t le16(const Bytes& b, std::size_t at) { return b.at(at) | (b.at(at + 1) << 8); }
+inline std::uint32_t le32(const Bytes& b, std::size_t at) { return le16(b, at) | (le16(b, at + 2) << 16); }
+
+struct Colour {
+    int r, g, b;
+    friend bool operator==(const Colour&, const Colour&) = default;
+};
+inline void PrintTo(const Colour& c, std::ostream* os) { *os << "rgb(" << c.r << "," << c.g << "," << c.b << ")"; }
+inline Colour colourOf(std::uint32_t argb) {
+    return {static_cast<int>((argb >> 16) & 0xFF), static_cast<int>((argb >> 8) & 0xFF), static_cast<int>(argb & 0xFF)};
+}
+inline Colour hex(std::uint32_t v) { return colourOf(v); }
+
+}  // namespace qltest
