@@ -122,9 +122,13 @@ void drawPobo(Canvas& c, const Pose& p, const Xform& base) {
     c.fill(bodyShape(0), kBody);
     c.tint(subtract(bodyShape(0), ellipse(L.body.x - 5, L.body.y - 4, L.bodyRx, L.bodyRy + 4)), kBodyDark, 0.7);
     c.tint(intersect(bodyShape(0), ellipse(L.body.x - 21, L.body.y - 8, 8, 14)), kBodyLight, 0.35);
+    // A thin rim of light down the left side keeps the dark body readable
+    // on dark desktops.
+    c.tint(subtract(bodyShape(0), ellipse(L.body.x + 2.2, L.body.y + 1, L.bodyRx, L.bodyRy)), kBodyLight, 0.75);
     c.transform = head;
     c.fill(headShape(L.head, 0), kBody);
     c.tint(intersect(headShape(L.head, 0), ellipse(L.head.x - 11, L.head.y - 17, 9, 5)), kBodyLight, 0.5);
+    c.tint(subtract(ellipse(L.head.x, L.head.y, 28, 26), ellipse(L.head.x + 2, L.head.y + 2, 28, 26)), kBodyLight, 0.6);
 
     // White front: belly and face patch.
     c.transform = body;
@@ -159,8 +163,8 @@ void drawPobo(Canvas& c, const Pose& p, const Xform& base) {
     const Pt fr{L.body.x + spread + p.footR.shift, fy - p.footR.lift + p.footR.forward};
     // Sitting, the feet splay outward with their toes to the viewer.
     const double splay = p.seated ? 0.45 : 0;
-    drawFoot(c, Xform::rotate({0, 0}, 1, -splay).then(Xform::translate(fl.x, fl.y)));
-    drawFoot(c, Xform::rotate({0, 0}, 1, splay).then(Xform::translate(fr.x, fr.y)));
+    drawFoot(c, Xform::rotate({0, 0}, 1, p.footL.tilt - splay).then(Xform::translate(fl.x, fl.y)));
+    drawFoot(c, Xform::rotate({0, 0}, 1, p.footR.tilt + splay).then(Xform::translate(fr.x, fr.y)));
 
     c.transform = body;
     if (p.held && !p.heldOverFlippers) p.held(c);

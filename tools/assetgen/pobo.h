@@ -30,6 +30,7 @@ struct Foot {
     double lift = 0;     // up from the ground
     double forward = 0;  // toward the viewer (drawn lower and a bit larger)
     double shift = 0;    // sideways
+    double tilt = 0;     // turn as a tangent, > 0 clockwise
 };
 
 struct Pose {

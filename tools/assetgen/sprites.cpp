@@ -28,10 +28,12 @@ std::vector<Bitmap> walkFrames() {
         p.bob = std::max(lean, -lean) > 0.07 ? 1 : 0;
         const double rockR = std::max(0.0, lean + lag) / 0.17;  // 0..1, leaning onto the right foot
         const double rockL = std::max(0.0, -(lean + lag)) / 0.17;
-        p.footL.lift = 4.5 * rockR;
-        p.footL.shift = -1.5 * rockR;
-        p.footR.lift = 4.5 * rockL;
-        p.footR.shift = 1.5 * rockL;
+        p.footL.lift = 6 * rockR;
+        p.footL.shift = -2 * rockR;
+        p.footL.tilt = 0.22 * rockR;
+        p.footR.lift = 6 * rockL;
+        p.footR.shift = 2 * rockL;
+        p.footR.tilt = -0.22 * rockL;
         const double outL = std::max(0.0, lag) / 0.085, outR = std::max(0.0, -lag) / 0.085;
         p.flipperL = {12 - 6 * outL, 84 - 9 * outL};
         p.flipperR = {82 + 6 * outR, 84 - 9 * outR};
@@ -77,7 +79,7 @@ std::vector<Bitmap> drinkFrames() {
     const CanPose lift1{{64, 92}, 1, -0.27, Eyes::Open, false, 0};
     const CanPose lift2{{66, 78}, 1, -1, Eyes::Open, false, -0.02};
     const CanPose lift3{{67, 62}, 0.17, -1, Eyes::Open, true, -0.04};
-    const CanPose drink{{69, 44}, -0.5, -0.87, Eyes::Closed, true, -0.08};
+    const CanPose drink{{63, 37}, -0.77, -0.64, Eyes::Closed, true, -0.08};
     const CanPose lower1{{67, 63}, 0.27, -1, Eyes::Happy, false, -0.04};
     const CanPose lower2{{66, 79}, 1, -0.84, Eyes::Happy, false, -0.02};
     const CanPose lower3{{64, 93}, 1, -0.21, Eyes::Open, false, 0};
