@@ -42,12 +42,12 @@ Shape faceShape(Pt h, double look) {
     return s;
 }
 
-void drawEye(Canvas& c, Pt e, Eyes eyes) {
+void drawEye(Canvas& c, Pt e, Eyes eyes, double k) {
     switch (eyes) {
         case Eyes::Open:
-            c.fill(ellipse(e.x, e.y, 5.2, 7.2), kEye);
-            c.fill(circle(e.x + 1.7, e.y - 2.6, 2.2), kWhite);
-            c.fill(circle(e.x - 1.6, e.y + 3.2, 1.0), kWhite);
+            c.fill(ellipse(e.x, e.y, 5.2 * k, 7.2 * k), kEye);
+            c.fill(circle(e.x + 1.7 * k, e.y - 2.6 * k, 2.2 * k), kWhite);
+            c.fill(circle(e.x - 1.6 * k, e.y + 3.2 * k, 1.0 * k), kWhite);
             break;
         case Eyes::Happy:
             c.fill(polyline({{e.x - 4.5, e.y + 1.5}, {e.x, e.y - 3}, {e.x + 4.5, e.y + 1.5}}, 1.4), kEye);
@@ -81,24 +81,56 @@ void drawFoot(Canvas& c, const Xform& place) {
     c.transform = outer;
 }
 
+// The dark head with its sheen; the outline is painted by the caller.
+void paintHead(Canvas& c, Pt h) {
+    c.fill(headShape(h, 0), kBody);
+    c.tint(intersect(headShape(h, 0), ellipse(h.x - 11, h.y - 17, 9, 5)), kBodyLight, 0.5);
+    c.tint(subtract(ellipse(h.x, h.y, 28, 26), ellipse(h.x + 2, h.y + 2, 28, 26)), kBodyLight, 0.6);
+}
+
+struct Face {
+    double look = 0;
+    Pt gaze{0, 0};
+    Eyes eyes = Eyes::Open;
+    bool beakOpen = false;
+    double eyeScale = 1;
+    double line = 1.1;  // outline width round the beak
+};
+
+void paintFace(Canvas& c, Pt h, const Face& f) {
+    const Shape face = faceShape(h, f.look);
+    c.fill(face, kWhite);
+    const double lx = f.look;
+    c.tint(intersect(face, ellipse(h.x - 17 + lx * 0.6, h.y + 10, 4.5, 2.8)), kBlush, 0.55);
+    c.tint(intersect(face, ellipse(h.x + 18 + lx * 0.6, h.y + 10, 4.5, 2.8)), kBlush, 0.55);
+    drawEye(c, {h.x - 8.5 + lx + f.gaze.x, h.y + f.gaze.y}, f.eyes, f.eyeScale);
+    drawEye(c, {h.x + 9.0 + lx + f.gaze.x, h.y + f.gaze.y}, f.eyes, f.eyeScale);
+
+    const double bx = h.x + lx * 1.3;
+    const double by = h.y + 10;
+    if (f.beakOpen) {
+        outlined(c, [&](double g) { return ellipse(bx, by + 4, 5 + g, 3.6 + g); }, Rgb{150, 40, 40}, f.line);
+        outlined(c, [&](double g) { return ellipse(bx, by + 6.2, 4.6 + g, 2 + g); }, kOrangeDark, f.line);
+    } else {
+        outlined(c, [&](double g) { return ellipse(bx, by + 2.6, 5 + g, 2.6 + g); }, kOrangeDark, f.line);
+    }
+    outlined(c, [&](double g) { return ellipse(bx, by, 7 + g, 3.8 + g); }, kOrange, f.line);
+    c.fill(ellipse(bx - 2, by - 1.2, 2.6, 1.2), kOrangeLight);
+}
+
 }  // namespace
 
 void drawPoboHead(Canvas& c, const Xform& base, bool bold) {
     const Pt h{47, 35};
     c.transform = base;
-    outlined(c, [&](double g) { return headShape(h, g); }, kBody, bold ? 1.8 : 1.1);
-    c.tint(intersect(headShape(h, 0), ellipse(h.x - 11, h.y - 17, 9, 5)), kBodyLight, 0.5);
-    c.fill(faceShape(h, 0), kWhite);
-    c.tint(subtract(faceShape(h, 0), ellipse(h.x - 2, h.y - 2, 27, 24)), kWhiteShade, 0.6);
-    c.tint(intersect(faceShape(h, 0), ellipse(h.x - 18, h.y + 10, 4.5, 2.8)), kBlush, 0.6);
-    c.tint(intersect(faceShape(h, 0), ellipse(h.x + 18, h.y + 10, 4.5, 2.8)), kBlush, 0.6);
-    const double er = bold ? 1.25 : 1.0;
-    for (double ex : {h.x - 8.5, h.x + 9.0}) {
-        c.fill(ellipse(ex, h.y, 5.2 * er, 7.2 * er), kEye);
-        c.fill(circle(ex + 1.7 * er, h.y - 2.6 * er, 2.2 * er), kWhite);
+    c.fill(headShape(h, bold ? 1.8 : 1.1), kOutline);
+    paintHead(c, h);
+    Face f;
+    if (bold) {
+        f.eyeScale = 1.25;
+        f.line = 1.6;
     }
-    outlined(c, [&](double g) { return ellipse(h.x, h.y + 10, 7 + g, 4 + g); }, kOrange, bold ? 1.6 : 1.1);
-    c.fill(ellipse(h.x, h.y + 12.6, 5, 1.6), kOrangeDark);
+    paintFace(c, h, f);
 }
 
 void drawPobo(Canvas& c, const Pose& p, const Xform& base) {
@@ -126,9 +158,7 @@ void drawPobo(Canvas& c, const Pose& p, const Xform& base) {
     // on dark desktops.
     c.tint(subtract(bodyShape(0), ellipse(L.body.x + 2.2, L.body.y + 1, L.bodyRx, L.bodyRy)), kBodyLight, 0.75);
     c.transform = head;
-    c.fill(headShape(L.head, 0), kBody);
-    c.tint(intersect(headShape(L.head, 0), ellipse(L.head.x - 11, L.head.y - 17, 9, 5)), kBodyLight, 0.5);
-    c.tint(subtract(ellipse(L.head.x, L.head.y, 28, 26), ellipse(L.head.x + 2, L.head.y + 2, 28, 26)), kBodyLight, 0.6);
+    paintHead(c, L.head);
 
     // White front: belly and face patch.
     c.transform = body;
@@ -136,24 +166,12 @@ void drawPobo(Canvas& c, const Pose& p, const Xform& base) {
     c.fill(belly, kWhite);
     c.tint(subtract(belly, ellipse(L.belly.x - 4, L.belly.y - 5, L.bellyRx, L.bellyRy)), kWhiteShade, 0.8);
     c.transform = head;
-    const Shape face = faceShape(L.head, p.look);
-    c.fill(face, kWhite);
-    const double lx = p.look;
-    c.tint(intersect(face, ellipse(L.head.x - 17 + lx * 0.6, L.head.y + 10, 4.5, 2.8)), kBlush, 0.55);
-    c.tint(intersect(face, ellipse(L.head.x + 18 + lx * 0.6, L.head.y + 10, 4.5, 2.8)), kBlush, 0.55);
-    drawEye(c, {L.head.x - 8.5 + lx + p.gaze.x, L.head.y + p.gaze.y}, p.eyes);
-    drawEye(c, {L.head.x + 9.0 + lx + p.gaze.x, L.head.y + p.gaze.y}, p.eyes);
-
-    const double bx = L.head.x + lx * 1.3;
-    const double by = L.head.y + 10;
-    if (p.beakOpen) {
-        outlined(c, [&](double g) { return ellipse(bx, by + 4, 5 + g, 3.6 + g); }, Rgb{150, 40, 40});
-        outlined(c, [&](double g) { return ellipse(bx, by + 6.2, 4.6 + g, 2 + g); }, kOrangeDark);
-    } else {
-        outlined(c, [&](double g) { return ellipse(bx, by + 2.6, 5 + g, 2.6 + g); }, kOrangeDark);
-    }
-    outlined(c, [&](double g) { return ellipse(bx, by, 7 + g, 3.8 + g); }, kOrange);
-    c.fill(ellipse(bx - 2, by - 1.2, 2.6, 1.2), kOrangeLight);
+    Face f;
+    f.look = p.look;
+    f.gaze = p.gaze;
+    f.eyes = p.eyes;
+    f.beakOpen = p.beakOpen;
+    paintFace(c, L.head, f);
 
     // Feet stay on the ground while the body leans over them.
     c.transform = figure;
