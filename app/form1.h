@@ -39,11 +39,16 @@ public:
 
 protected:
     void Form_Load() override;
+    void Form_MouseDown(int Button, int Shift, float X, float Y) override;
+    void Form_MouseMove(int Button, int Shift, float X, float Y) override;
+    void Form_MouseUp(int Button, int Shift, float X, float Y) override;
 
 private:
     void arrive();
 
     Quorlin& program_;
+    float GrabX = 0.0f;  // the grab point: where the pointer was over the window when no button was held
+    float GrabY = 0.0f;
 };
 
 }  // namespace ql

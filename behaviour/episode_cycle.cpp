@@ -3,6 +3,7 @@
 #include "app/layering.h"
 #include "app/quorlin.h"
 #include "app/work_area.h"
+#include "behaviour/behaviour_timers.h"
 #include "menu/settings_store.h"
 #include "platform/runtime/conversions.h"
 
@@ -35,9 +36,7 @@ void Form2::tmrendshow_Timer() {
 void Form2::tmrreloder_Timer() {
     Form1& form1 = program_.form1;
     ProgramValues& v = program_.values;
-    for (Timer* timer : {&form1.Timer1, &form1.tmrdrink, &form1.tmrmove, &form1.tmrmsn, &Timer1, &tmrdrinkwait,
-                         &tmrendshow, &tmrlastclip, &tmrmsnwait, &tmrreloder})
-        timer->setEnabled(false);
+    StopBehaviourTimers(program_);
 
     GetWorkAreaRight(system(), v.WorkRight);
     GetWorkAreaBottom(system(), v.WorkBottom);

@@ -1,6 +1,7 @@
 #include "menu/form2.h"
 
 #include "app/quorlin.h"
+#include "menu/menu_host.h"
 
 namespace ql {
 
@@ -23,9 +24,13 @@ Form2::Form2(Quorlin& program) : Form(program.runtime, form2Stored()), program_(
 void Form2::Form_Load() {
     Hide();
     FadeLevel = 255;
+    HookMenuHost(program_);
+    MakeMenuOwnerDrawn(program_);
     ProgramValues& v = program_.values;
     system().setWindowPos(program_.form1.hWnd(), hwndNotopmost(), v.PosX, v.PosY, 0, 0,
                           SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
+
+void Form2::Form_QueryUnload() { system().setWindowProc(hWnd(), PreviousWindowProc); }
 
 }  // namespace ql

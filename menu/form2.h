@@ -1,11 +1,13 @@
 // The menu host: a top-level window that is never shown. It holds the popup
-// menu and the six timers that pace the episode cycle; those tick handlers
-// live in behaviour/.
+// menu `Base` with its item pictures, and the six timers that pace the
+// episode cycle; those tick handlers live in behaviour/.
 #pragma once
 
 #include <cstdint>
 
 #include "platform/runtime/form.h"
+#include "platform/runtime/menu_item.h"
+#include "platform/runtime/picture_box.h"
 #include "platform/runtime/timer.h"
 
 namespace ql {
@@ -24,6 +26,10 @@ public:
     void tmrendshow_Timer();
     void tmrreloder_Timer();
 
+    // Menu commands.
+    void ontop_Click();
+    void Close_Click();
+
     std::int32_t FadeLevel = 0;
 
     Timer Timer1{*this, 60000, &Form::handler<&Form2::Timer1_Timer>};
@@ -33,8 +39,28 @@ public:
     Timer tmrendshow{*this, 1, &Form::handler<&Form2::tmrendshow_Timer>};
     Timer tmrreloder{*this, 15000, &Form::handler<&Form2::tmrreloder_Timer>};
 
+    MenuItem Base{*this, "Base"};
+    MenuItem About{*this, "About Quorlin", &Base};
+    MenuItem ontop{*this, "Keep Pobo On Top", &Base, &Form::handler<&Form2::ontop_Click>};
+    MenuItem Close{*this, "End Quorlin", &Base, &Form::handler<&Form2::Close_Click>};
+
+    PictureBox pic{system(), "menu_about.bmp"};
+    PictureBox picover1{system(), "menu_about_over.bmp"};
+    PictureBox pic2{system(), "menu_ontop_off.bmp"};
+    PictureBox picover2{system(), "menu_ontop_off_over.bmp"};
+    PictureBox pictop1{system(), "menu_ontop_on.bmp"};
+    PictureBox pictop2{system(), "menu_ontop_on_over.bmp"};
+    PictureBox Pic3{system(), "menu_end.bmp"};
+    PictureBox picover3{system(), "menu_end_over.bmp"};
+
+    // What the hook replaced, and the copies the menu host's procedure works on.
+    WindowProc PreviousWindowProc = nullptr;
+    MeasureItemRecord MeasureItemCopy{};
+    DrawItemRecord DrawItemCopy{};
+
 protected:
     void Form_Load() override;
+    void Form_QueryUnload() override;
 
 private:
     Quorlin& program_;

@@ -14,6 +14,14 @@ namespace ql {
 
 struct Image;
 
+// A menu of a form's menu bar, as stored: a caption and a command id, or a
+// popup holding items.
+struct MenuSpec {
+    std::string caption;
+    std::uint32_t id = 0;
+    std::vector<MenuSpec> items;
+};
+
 // What a form window is when it is created.
 struct WindowSpec {
     std::string formName;  // the form's name, for diagnostics
@@ -21,6 +29,7 @@ struct WindowSpec {
     int left = 0, top = 0, width = 0, height = 0;  // pixels; the whole window is client area
     ColorRef background = rgb(255, 255, 255);
     bool showInTaskbar = true;
+    std::vector<MenuSpec> menuBar;
 };
 
 enum class MouseAction { Down, Move, Up };
@@ -32,6 +41,7 @@ class WindowEvents {
 public:
     virtual void onMouse(MouseAction action, int buttons, int x, int y) = 0;
     virtual void onTimer(int timerId) = 0;
+    virtual void onCommand(std::uint32_t commandId) = 0;  // a menu item was chosen
 
 protected:
     ~WindowEvents() = default;
@@ -65,6 +75,25 @@ public:
     virtual std::int32_t regSetValueEx(Hkey key, const char* name, std::uint32_t reserved, std::uint32_t type,
                                        const std::uint8_t* data, std::uint32_t size) = 0;
     virtual std::int32_t regCloseKey(Hkey key) = 0;
+
+    // Menus, window procedures and painting: user32, gdi32.
+    // The pointer-sized swap of the window procedure; returns the previous one.
+    virtual WindowProc setWindowProc(Hwnd window, WindowProc procedure) = 0;
+    virtual LongPtr callWindowProc(WindowProc procedure, Hwnd window, std::uint32_t message, UintPtr wParam,
+                                   LongPtr lParam) = 0;
+    virtual Hmenu getMenu(Hwnd window) = 0;
+    virtual Hmenu getSubMenu(Hmenu menu, int position) = 0;
+    virtual std::uint32_t getMenuItemID(Hmenu menu, int position) = 0;
+    virtual std::int32_t modifyMenu(Hmenu menu, std::uint32_t position, std::uint32_t flags, UintPtr newId,
+                                    LongPtr newItem) = 0;
+    virtual std::int32_t bitBlt(Hdc target, int x, int y, int width, int height, Hdc source, int sourceX,
+                                int sourceY, std::uint32_t rop) = 0;
+    // Form runtime: check marks, the popup-menu call (at the pointer, owned by
+    // `owner`, returning when the menu closes) and picture holders' DCs.
+    virtual void checkMenuItem(Hmenu menu, std::uint32_t commandId, bool checked) = 0;
+    virtual void trackPopupMenu(Hmenu popup, Hwnd owner) = 0;
+    virtual Hdc createPictureDc(const Image& picture) = 0;
+    virtual void deletePictureDc(Hdc dc) = 0;
 
     // Form runtime primitives.
     virtual Hwnd createWindow(const WindowSpec& spec, WindowEvents& events) = 0;  // hidden

@@ -97,6 +97,48 @@ constexpr std::uint32_t REG_QWORD = 11;
 constexpr std::uint32_t KEY_READ = 0x20019;
 constexpr std::uint32_t KEY_WRITE = 0x20006;
 
+// Messages.
+constexpr std::uint32_t WM_NULL = 0x0000;
+constexpr std::uint32_t WM_DRAWITEM = 0x002B;
+constexpr std::uint32_t WM_MEASUREITEM = 0x002C;
+constexpr std::uint32_t WM_COMMAND = 0x0111;
+
+// Menus.
+constexpr std::uint32_t MF_BYCOMMAND = 0x0000;
+constexpr std::uint32_t MF_BYPOSITION = 0x0400;
+constexpr std::uint32_t MF_OWNERDRAW = 0x0100;
+constexpr std::uint32_t MF_UNCHECKED = 0x0000;
+constexpr std::uint32_t MF_CHECKED = 0x0008;
+constexpr std::uint32_t ODT_MENU = 1;
+constexpr std::uint32_t ODS_SELECTED = 0x0001;
+constexpr std::uint32_t ODS_CHECKED = 0x0008;
+constexpr std::uint32_t ODS_NOACCEL = 0x0100;
+
+// The owner-drawn item records, laid out as the system publishes them.
+struct MeasureItemRecord {
+    std::uint32_t CtlType;
+    std::uint32_t CtlID;
+    std::uint32_t itemID;
+    std::uint32_t itemWidth;
+    std::uint32_t itemHeight;
+    UintPtr itemData;
+};
+
+struct DrawItemRecord {
+    std::uint32_t CtlType;
+    std::uint32_t CtlID;
+    std::uint32_t itemID;
+    std::uint32_t itemAction;
+    std::uint32_t itemState;
+    Hwnd hwndItem;
+    Hdc hDC;
+    Rect rcItem;
+    UintPtr itemData;
+};
+
+// Raster operations.
+constexpr std::uint32_t SRCCOPY = 0x00CC0020;
+
 // Mouse buttons as the form runtime reports them.
 constexpr int vbLeftButton = 1;
 constexpr int vbRightButton = 2;

@@ -21,9 +21,29 @@ int Form::addTimer(Timer& timer) {
     return static_cast<int>(timers_.size());
 }
 
+std::uint32_t Form::addMenuItem(MenuItem& item) {
+    menuItems_.push_back(&item);
+    return static_cast<std::uint32_t>(menuItems_.size());
+}
+
+std::vector<MenuSpec> Form::storedMenuBar() const {
+    std::vector<MenuSpec> bar;
+    for (const MenuItem* top : menuItems_) {
+        if (top->parent()) continue;
+        MenuSpec menu{top->Caption(), top->commandId(), {}};
+        for (const MenuItem* item : menuItems_)
+            if (item->parent() == top) menu.items.push_back({item->Caption(), item->commandId(), {}});
+        bar.push_back(std::move(menu));
+    }
+    return bar;
+}
+
 void Form::Load() {
     if (window_) return;
+    stored_.menuBar = storedMenuBar();
     window_ = system().createWindow(stored_, *this);
+    for (const MenuItem* item : menuItems_)
+        if (item->Checked()) system().checkMenuItem(system().getMenu(window_), item->commandId(), true);
     for (Timer* timer : timers_) timer->windowReady();
     Form_Load();
 }
@@ -76,6 +96,26 @@ void Form::moveTo(float leftTwips, float topTwips) {
 void Form::setPicture(const Image* picture) {
     picture_ = picture;
     system().setWindowPicture(window_, picture);
+}
+
+void Form::PopupMenu(MenuItem& popup) {
+    Form& host = popup.owner();
+    host.Load();
+    int position = 0;
+    for (const MenuItem* item : host.menuItems_) {
+        if (item == &popup) break;
+        if (!item->parent()) ++position;
+    }
+    const Hmenu menu = system().getSubMenu(system().getMenu(host.hWnd()), position);
+    system().trackPopupMenu(menu, host.hWnd());
+}
+
+void Form::onCommand(std::uint32_t commandId) {
+    for (MenuItem* item : menuItems_) {
+        if (item->commandId() != commandId) continue;
+        if (item->click_) runtime_.dispatch([&] { item->click_(*this); });
+        return;
+    }
 }
 
 void Form::onMouse(MouseAction action, int buttons, int x, int y) {

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "platform/runtime/menu_item.h"
 #include "platform/runtime/runtime.h"
 #include "platform/runtime/timer.h"
 #include "platform/system.h"
@@ -46,6 +47,10 @@ public:
     void setTop(float twips);
 
     void setPicture(const Image* picture);
+
+    // Opens `popup`, a menu of some form's menu bar, at the pointer, with that
+    // form as the menu's owner; returns when the menu closes.
+    void PopupMenu(MenuItem& popup);
     const Image* Picture() const { return picture_; }
 
     template <auto Method>
@@ -60,10 +65,14 @@ protected:
 
 private:
     friend class Timer;
+    friend class MenuItem;
     int addTimer(Timer& timer);
+    std::uint32_t addMenuItem(MenuItem& item);
+    std::vector<MenuSpec> storedMenuBar() const;
 
     void onMouse(MouseAction action, int buttons, int x, int y) override;
     void onTimer(int timerId) override;
+    void onCommand(std::uint32_t commandId) override;
     void moveTo(float leftTwips, float topTwips);
 
     Runtime& runtime_;
@@ -71,6 +80,7 @@ private:
     Hwnd window_ = nullptr;
     const Image* picture_ = nullptr;
     std::vector<Timer*> timers_;
+    std::vector<MenuItem*> menuItems_;
 };
 
 namespace detail {

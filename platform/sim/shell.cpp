@@ -78,6 +78,7 @@ void SimSystem::endProcess() {
     note("End");
     ended_ = true;
     input_.clear();
+    posted_.clear();
     timers_.clear();
 }
 

@@ -31,6 +31,48 @@ struct SimRegistryValue {
     std::vector<std::uint8_t> data;
 };
 
+class SimSystem;
+
+// An open popup menu as a test sees it: each item is measured and drawn
+// through the owner's current window procedure, into the menu's pixels.
+class SimPopup {
+public:
+    struct Item {
+        std::uint32_t commandId = 0;
+        UintPtr itemData = 0;
+        bool ownerDrawn = false;
+        bool checked = false;
+        std::string caption;
+        MeasureItemRecord measured{};  // what the owner reported
+        Rect rect;                     // where the item lies in the menu
+    };
+
+    const std::vector<Item>& items() const { return items_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    std::uint32_t pixel(int x, int y) const;  // 0x00RRGGBB
+    // The pointer moves onto item `index` (-1: off every item): the item left
+    // is drawn normal, the item entered selected.
+    void hover(int index);
+    // Draws item `index` again in its current state.
+    void redraw(int index);
+    // Chooses item `index`; the menu closes and the owner gets its command.
+    void choose(int index) { chosen_ = index; }
+
+private:
+    friend class SimSystem;
+    SimPopup(SimSystem& system, Hwnd owner) : system_(system), owner_(owner) {}
+    void draw(int index, bool selected);
+
+    SimSystem& system_;
+    Hwnd owner_;
+    std::vector<Item> items_;
+    Hdc surface_ = nullptr;
+    int width_ = 0, height_ = 0;
+    int hovered_ = -1;
+    int chosen_ = -1;
+};
+
 class SimSystem final : public System {
 public:
     SimSystem();
@@ -72,6 +114,13 @@ public:
     // (OK when none is set).
     void setMessageBoxResponder(std::function<int(const SimMessageBox&)> responder) { responder_ = std::move(responder); }
     const std::vector<SimMessageBox>& messageBoxes() const { return boxes_; }
+
+    // Popup menus: the responder acts on the open menu (hover, choose, or
+    // neither, which is Escape). Without one every menu closes at once.
+    void setPopupResponder(std::function<void(SimPopup&)> responder) { popupResponder_ = std::move(responder); }
+    int popupsOpened() const { return popupsOpened_; }
+    bool menuItemChecked(Hwnd window, std::uint32_t commandId) const;
+    int pictureDcCount() const { return static_cast<int>(surfaces_.size()); }
 
     bool processEnded() const { return ended_; }
     int mutexCount(const std::string& name) const;
@@ -133,11 +182,52 @@ public:
     void endProcess() override;
     void setTaskVisible(bool visible) override { taskVisible_ = visible; }
     Point pixelsPerInch() override { return dpi_; }
+    WindowProc setWindowProc(Hwnd window, WindowProc procedure) override;
+    LongPtr callWindowProc(WindowProc procedure, Hwnd window, std::uint32_t message, UintPtr wParam,
+                           LongPtr lParam) override;
+    Hmenu getMenu(Hwnd window) override;
+    Hmenu getSubMenu(Hmenu menu, int position) override;
+    std::uint32_t getMenuItemID(Hmenu menu, int position) override;
+    std::int32_t modifyMenu(Hmenu menu, std::uint32_t position, std::uint32_t flags, UintPtr newId,
+                            LongPtr newItem) override;
+    std::int32_t bitBlt(Hdc target, int x, int y, int width, int height, Hdc source, int sourceX, int sourceY,
+                        std::uint32_t rop) override;
+    void checkMenuItem(Hmenu menu, std::uint32_t commandId, bool checked) override;
+    void trackPopupMenu(Hmenu popup, Hwnd owner) override;
+    Hdc createPictureDc(const Image& picture) override;
+    void deletePictureDc(Hdc dc) override;
     std::vector<std::uint8_t> loadAsset(const char* fileName) override;
 
     bool taskVisible() const { return taskVisible_; }
 
 private:
+    friend class SimPopup;
+    struct MenuEntry {
+        std::string caption;
+        std::uint32_t id = 0;
+        std::uint32_t flags = 0;
+        UintPtr itemData = 0;
+        bool checked = false;
+        Hmenu popup = nullptr;
+    };
+    struct Surface {
+        int width = 0, height = 0;
+        std::vector<std::uint32_t> pixels;  // 0x00RRGGBB
+    };
+    struct Posted {
+        Hwnd window;
+        std::uint32_t message;
+        UintPtr wParam;
+        LongPtr lParam;
+    };
+
+    Hmenu buildMenu(const std::vector<MenuSpec>& items);
+    MenuEntry* findMenuEntry(Hmenu menu, std::uint32_t commandId);
+    const MenuEntry* findMenuEntry(Hmenu menu, std::uint32_t commandId) const;
+    Hdc createSurface(int width, int height);
+    // The window procedure every window starts with: the runtime's own.
+    LongPtr baseWindowProc(Hwnd window, std::uint32_t message, UintPtr wParam, LongPtr lParam);
+
     struct Window {
         WindowSpec spec;
         WindowEvents* events = nullptr;
@@ -151,6 +241,8 @@ private:
         const Image* picture = nullptr;
         std::vector<std::uint32_t> pixels;  // client area, 0x00RRGGBB
         int activations = 0;
+        WindowProc procedure = nullptr;  // null: the base procedure
+        Hmenu menuBar = nullptr;
     };
     struct SimTimer {
         Hwnd window;
@@ -202,6 +294,13 @@ private:
     std::uint64_t timerOrder_ = 0;
     std::vector<SimTimer> timers_;
     std::deque<Input> input_;
+    std::deque<Posted> posted_;
+    std::map<Hmenu, std::vector<MenuEntry>> menus_;
+    std::uintptr_t nextMenu_ = 0x7000;
+    std::map<Hdc, Surface> surfaces_;
+    std::uintptr_t nextSurface_ = 0x9000;
+    std::function<void(SimPopup&)> popupResponder_;
+    int popupsOpened_ = 0;
     Hwnd capture_ = nullptr;
 
     std::map<std::string, RegistryKey> registry_;  // by lower-case path

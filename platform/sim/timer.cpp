@@ -39,6 +39,14 @@ bool SimSystem::dispatchNext(std::uint64_t limit) {
     if (ended_) return false;
     // After a block the clock may stand past the limit: all that came due meanwhile is pending.
     limit = std::max(limit, nowMs_);
+    // Posted messages come before input and timers, as in the system's queue.
+    if (!posted_.empty()) {
+        const Posted message = posted_.front();
+        posted_.pop_front();
+        const Window& w = window(message.window);
+        callWindowProc(w.procedure, message.window, message.message, message.wParam, message.lParam);
+        return true;
+    }
     const bool inputDue = !input_.empty() && input_.front().atMs <= limit;
     const SimTimer* next = nullptr;
     for (const SimTimer& t : timers_) {

@@ -55,6 +55,7 @@ Hwnd SimSystem::createWindow(const WindowSpec& spec, WindowEvents& events) {
     w.exStyle = (spec.showInTaskbar && taskVisible_) ? 0 : WS_EX_TOOLWINDOW;
     w.stackStamp = nextStamp_++;
     w.pixels.assign(static_cast<std::size_t>(spec.width) * spec.height, 0);
+    if (!spec.menuBar.empty()) w.menuBar = buildMenu(spec.menuBar);
     repaint(w);
     note("CreateWindow " + spec.formName);
     return handle;
@@ -65,6 +66,7 @@ void SimSystem::destroyWindow(Hwnd handle) {
     note("DestroyWindow " + nameOf(handle));
     std::erase_if(timers_, [&](const SimTimer& t) { return t.window == handle; });
     if (capture_ == handle) capture_ = nullptr;
+    std::erase_if(posted_, [&](const Posted& p) { return p.window == handle; });
     windows_.erase(handle);
 }
 

@@ -19,6 +19,11 @@ constexpr std::uint32_t ourKeyRead = ql::KEY_READ;
 constexpr std::uint32_t ourKeyWrite = ql::KEY_WRITE;
 constexpr std::uint32_t ourDword = ql::REG_DWORD;
 constexpr std::int32_t ourMoreData = ql::ERROR_MORE_DATA;
+constexpr std::uint32_t ourMessages = ql::WM_DRAWITEM | (ql::WM_MEASUREITEM << 8) | (ql::WM_COMMAND << 16);
+constexpr std::uint32_t ourMenuFlags = ql::MF_BYPOSITION | ql::MF_OWNERDRAW | ql::MF_CHECKED;
+constexpr std::uint32_t ourItemStates = ql::ODS_SELECTED | ql::ODS_CHECKED | ql::ODS_NOACCEL;
+constexpr std::uint32_t ourSrcCopy = ql::SRCCOPY;
+constexpr int ourWndProc = ql::GWL_WNDPROC;
 }  // namespace
 
 #include <windows.h>
@@ -31,6 +36,17 @@ static_assert(ourSwpFlags == (SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACT
 static_assert(ourBoxIcons == (MB_ICONHAND | (MB_ICONEXCLAMATION << 8) | (MB_ICONWARNING << 16)));
 static_assert(ourKeyRead == KEY_READ && ourKeyWrite == KEY_WRITE && ourDword == REG_DWORD);
 static_assert(ourMoreData == ERROR_MORE_DATA);
+static_assert(ourMessages == (WM_DRAWITEM | (WM_MEASUREITEM << 8) | (WM_COMMAND << 16)));
+static_assert(ourMenuFlags == (MF_BYPOSITION | MF_OWNERDRAW | MF_CHECKED));
+static_assert(ourItemStates == (ODS_SELECTED | ODS_CHECKED | ODS_NOACCEL));
+static_assert(ourSrcCopy == SRCCOPY && ourWndProc == GWLP_WNDPROC);
+
+static_assert(sizeof(ql::MeasureItemRecord) == sizeof(MEASUREITEMSTRUCT));
+static_assert(offsetof(ql::MeasureItemRecord, itemData) == offsetof(MEASUREITEMSTRUCT, itemData));
+static_assert(sizeof(ql::DrawItemRecord) == sizeof(DRAWITEMSTRUCT));
+static_assert(offsetof(ql::DrawItemRecord, hDC) == offsetof(DRAWITEMSTRUCT, hDC));
+static_assert(offsetof(ql::DrawItemRecord, rcItem) == offsetof(DRAWITEMSTRUCT, rcItem));
+static_assert(offsetof(ql::DrawItemRecord, itemData) == offsetof(DRAWITEMSTRUCT, itemData));
 
 static_assert(sizeof(ql::OsVersionInfoA) == sizeof(OSVERSIONINFOA));
 static_assert(offsetof(ql::OsVersionInfoA, dwPlatformId) == offsetof(OSVERSIONINFOA, dwPlatformId));

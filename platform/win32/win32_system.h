@@ -47,11 +47,30 @@ public:
     void setTaskVisible(bool visible) override { taskVisible_ = visible; }
     Point pixelsPerInch() override;
     std::vector<std::uint8_t> loadAsset(const char* fileName) override;
+    WindowProc setWindowProc(Hwnd window, WindowProc procedure) override;
+    LongPtr callWindowProc(WindowProc procedure, Hwnd window, std::uint32_t message, UintPtr wParam,
+                           LongPtr lParam) override;
+    Hmenu getMenu(Hwnd window) override;
+    Hmenu getSubMenu(Hmenu menu, int position) override;
+    std::uint32_t getMenuItemID(Hmenu menu, int position) override;
+    std::int32_t modifyMenu(Hmenu menu, std::uint32_t position, std::uint32_t flags, UintPtr newId,
+                            LongPtr newItem) override;
+    std::int32_t bitBlt(Hdc target, int x, int y, int width, int height, Hdc source, int sourceX, int sourceY,
+                        std::uint32_t rop) override;
+    void checkMenuItem(Hmenu menu, std::uint32_t commandId, bool checked) override;
+    void trackPopupMenu(Hmenu popup, Hwnd owner) override;
+    Hdc createPictureDc(const Image& picture) override;
+    void deletePictureDc(Hdc dc) override;
 
     struct WindowState;  // what the window procedure needs of a form window
 
 private:
     std::map<Hwnd, std::unique_ptr<WindowState>> windows_;
+    struct PictureDc {  // a memory DC with the picture's bitmap selected into it
+        void* bitmap;
+        void* previous;
+    };
+    std::map<Hdc, PictureDc> pictureDcs_;
     bool taskVisible_ = true;
     Point dpi_{0, 0};
 };

@@ -3,6 +3,7 @@
 // pixels in one blit and reports mouse input and timer ticks to the form.
 #include <vector>
 
+#include "platform/win32/menu_bar.h"
 #include "platform/win32/win32_system.h"
 #include "platform/window_pixels.h"
 
@@ -79,6 +80,9 @@ LRESULT CALLBACK formWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_RBUTTONUP: reportMouse(window, *state, MouseAction::Up, vbRightButton, lParam); return 0;
         case WM_MBUTTONUP: reportMouse(window, *state, MouseAction::Up, vbMiddleButton, lParam); return 0;
         case WM_CAPTURECHANGED: state->buttonsHeld = 0; return 0;
+        case WM_COMMAND:
+            if (HIWORD(wParam) == 0 && lParam == 0) state->events->onCommand(LOWORD(wParam));
+            return 0;
         // Windows live and die with their forms, not with a close request.
         case WM_CLOSE: return 0;
         default: return DefWindowProcA(window, message, wParam, lParam);
@@ -102,6 +106,7 @@ Win32System::Win32System() {
 }
 
 Win32System::~Win32System() {
+    while (!pictureDcs_.empty()) deletePictureDc(pictureDcs_.begin()->first);
     for (auto& entry : windows_) DestroyWindow(raw(entry.first));
 }
 
@@ -115,7 +120,9 @@ Hwnd Win32System::createWindow(const WindowSpec& spec, WindowEvents& events) {
     composeWindowPixels(state->pixels, spec.width, spec.height, spec.background, nullptr);
     const DWORD exStyle = (spec.showInTaskbar && taskVisible_) ? 0 : WS_EX_TOOLWINDOW;
     HWND window = CreateWindowExA(exStyle, kWindowClass, spec.text.c_str(), WS_POPUP, spec.left, spec.top,
-                                  spec.width, spec.height, nullptr, nullptr, GetModuleHandleA(nullptr), state.get());
+                                  spec.width, spec.height, nullptr,
+                                  spec.menuBar.empty() ? nullptr : createMenuBar(spec.menuBar),
+                                  GetModuleHandleA(nullptr), state.get());
     const Hwnd handle = reinterpret_cast<Hwnd>(window);
     windows_[handle] = std::move(state);
     return handle;

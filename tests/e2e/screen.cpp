@@ -1,8 +1,52 @@
 #include "tests/e2e/screen.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 
 namespace e2e {
+
+ql::Image loadAsset(const std::string& name) {
+    std::ifstream file(std::string(QL_E2E_ASSETS) + "/" + name, std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    return ql::decodeImage(bytes);
+}
+
+const std::vector<ql::Image>& spriteFrames() {
+    static const std::vector<ql::Image> frames = [] {
+        std::vector<ql::Image> all;
+        for (int n = 1; n <= 28; ++n) {
+            char name[16];
+            std::snprintf(name, sizeof name, n <= 20 ? "frame%02d.bmp" : "frame%02d.gif", n);
+            all.push_back(loadAsset(name));
+        }
+        return all;
+    }();
+    return frames;
+}
+
+int mismatches(const ScreenShot& shot, const ql::Image& frame, int windowX, int windowY, std::uint32_t backdrop) {
+    int wrong = 0;
+    for (int y = std::max(windowY, shot.top); y < std::min(windowY + 125, shot.top + shot.height); ++y)
+        for (int x = std::max(windowX, shot.left); x < std::min(windowX + 101, shot.left + shot.width); ++x) {
+            const int fx = x - windowX, fy = y - windowY;
+            // Outside the frame, and wherever it is transparent, the window shows its key blue.
+            std::uint32_t source = 0x0000FF;
+            if (fx < frame.width && fy < frame.height && (frame.at(fx, fy) >> 24) != 0)
+                source = frame.at(fx, fy) & 0xFFFFFF;
+            wrong += shot.at(x, y) != (source == 0x0000FF ? backdrop : source);
+        }
+    return wrong;
+}
+
+int shownFrame(const ScreenShot& shot, int windowX, int windowY, std::uint32_t backdrop) {
+    const std::vector<ql::Image>& frames = spriteFrames();
+    for (std::size_t i = 0; i < frames.size(); ++i)
+        if (mismatches(shot, frames[i], windowX, windowY, backdrop) == 0) return static_cast<int>(i) + 1;
+    return 0;
+}
 
 ScreenShot captureScreen(int left, int top, int width, int height) {
     ScreenShot shot{left, top, width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height)};

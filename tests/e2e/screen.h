@@ -4,7 +4,10 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
+
+#include "platform/runtime/image_codec.h"
 
 namespace e2e {
 
@@ -17,6 +20,18 @@ struct ScreenShot {
 };
 
 ScreenShot captureScreen(int left, int top, int width, int height);
+
+// One of the program's pictures, read from the asset files the program embeds.
+ql::Image loadAsset(const std::string& name);
+// The 28 sprite frames, index 0 for frame 1.
+const std::vector<ql::Image>& spriteFrames();
+
+// How many on-screen pixels of the 101 x 125 character window at
+// (windowX, windowY) differ from `frame` drawn there over a backdrop of one
+// colour, the key blue being transparent. Only the part inside `shot` counts.
+int mismatches(const ScreenShot& shot, const ql::Image& frame, int windowX, int windowY, std::uint32_t backdrop);
+// The sprite frame (1-28) the screen shows exactly there, or 0.
+int shownFrame(const ScreenShot& shot, int windowX, int windowY, std::uint32_t backdrop);
 
 // A plain window of one colour, for the character to be seen against.
 class Backdrop {

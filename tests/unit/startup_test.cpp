@@ -16,6 +16,7 @@ TEST_F(Startup, RunsItsStepsInOrderAndEndsWalking) {
     const std::vector<std::string> expected = {
         "CreateWindow Form1",
         "CreateWindow Form2",
+        "SetWindowLongPtrA Form2 WNDPROC replaced",
         "SetWindowPos Form1 NOTOPMOST 0 0 0x53",
         "CreateMutexA Quorlin 1.0",
         "SetWindowPos Form1 NOTOPMOST -50 -20 0x41",

@@ -1,0 +1,23 @@
+// The popup menu's commands, run after the menu has closed.
+#include "app/quorlin.h"
+#include "menu/settings_store.h"
+
+namespace ql {
+
+void Form2::ontop_Click() {
+    // The check mark was set from the store just before the menu opened.
+    const bool wasOn = ontop.Checked();
+    if (wasOn)
+        SaveOnTopOff(program_);
+    else
+        SaveOnTopOn(program_);
+    system().setWindowPos(program_.form1.hWnd(), wasOn ? hwndNotopmost() : hwndTopmost(), 0, 0, 0, 0,
+                          SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
+}
+
+void Form2::Close_Click() {
+    Unload();
+    runtime().End();
+}
+
+}  // namespace ql

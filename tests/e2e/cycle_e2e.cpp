@@ -1,0 +1,113 @@
+// A whole episode cycle of the real program, watched on the screen, on a
+// work area 150 pixels high so that the walk arrives after 20 steps.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+#include "tests/e2e/quorlin_process.h"
+#include "tests/e2e/screen.h"
+
+namespace e2e {
+namespace {
+
+struct Sample {
+    DWORD ms;  // since the program started
+    RECT rect;
+    BYTE alpha;
+    DWORD flags;
+    int frame;  // sprite frame on screen, 0 when none matched exactly (fading)
+};
+
+class Cycle : public ::testing::Test {
+protected:
+    static constexpr std::uint32_t kBackdrop = 0x30A050;
+
+    // Watches the character every 50 ms until `until` returns true or `limit` passes.
+    std::vector<Sample> watch(QuorlinProcess& quorlin, DWORD limitMs, const std::function<bool(const Sample&)>& until) {
+        std::vector<Sample> samples;
+        HWND window = nullptr;
+        waitUntil([&] { return (window = quorlin.character()) != nullptr; }, 10s);
+        const DWORD start = GetTickCount();
+        while (window && GetTickCount() - start < limitMs) {
+            Sample s{GetTickCount() - start, {}, 255, 0, 0};
+            GetWindowRect(window, &s.rect);
+            GetLayeredWindowAttributes(window, nullptr, &s.alpha, &s.flags);
+            const ScreenShot shot = captureScreen(0, 0, 200, 200);
+            s.frame = shownFrame(shot, s.rect.left, s.rect.top, kBackdrop);
+            samples.push_back(s);
+            if (until(s)) break;
+            Sleep(50);
+        }
+        return samples;
+    }
+};
+
+// How often the picture changed between samples within [fromMs, toMs), per second.
+double changesPerSecond(const std::vector<Sample>& samples, DWORD fromMs, DWORD toMs) {
+    int changes = 0, last = -1;
+    for (const Sample& s : samples) {
+        if (s.ms < fromMs || s.ms >= toMs || s.frame == 0) continue;
+        if (last >= 0 && s.frame != last) ++changes;
+        last = s.frame;
+    }
+    return changes * 1000.0 / (toMs - fromMs);
+}
+
+TEST_F(Cycle, WalksArrivesDrinksShowsTheMessengerFadesAndComesBack) {
+    installSetting(1);
+    Backdrop backdrop(0, 0, 300, 300, RGB(0x30, 0xA0, 0x50));  // a full-screen one would cover the character
+    QuorlinProcess quorlin;
+    bool faded = false, walkedAgain = false;
+    const std::vector<Sample> samples = watch(quorlin, 200000, [&](const Sample& s) {
+        if (s.alpha <= 5 && (s.flags & LWA_ALPHA)) faded = true;
+        walkedAgain = faded && s.rect.left == -50 && !(s.flags & LWA_ALPHA);
+        return walkedAgain;
+    });
+    ASSERT_FALSE(samples.empty());
+
+    // The walk: 3 px right and down per second, the picture changing about 5 times a second.
+    const auto at = [&](DWORD ms) {
+        for (const Sample& s : samples)
+            if (s.ms >= ms) return s;
+        return samples.back();
+    };
+    EXPECT_EQ(at(0).rect.left, -50);
+    const Sample early = at(2500), later = at(7500);
+    EXPECT_EQ((later.rect.left - early.rect.left), 15) << "5 s of walking";
+    EXPECT_EQ((later.rect.top - early.rect.top), 15);
+    EXPECT_NEAR(changesPerSecond(samples, 1000, 15000), 5.0, 1.0);
+    for (const Sample& s : samples) {
+        if (s.ms < 15000 && s.frame) {
+            EXPECT_LE(s.frame, 8) << "walking frames only, at " << s.ms;
+        }
+    }
+
+    // Arrival at the bottom line after 20 steps: (10, 40), then drinking frames at the clip pace.
+    const Sample arrived = at(25000);
+    EXPECT_EQ(arrived.rect.left, 10);
+    EXPECT_EQ(arrived.rect.top, 40);
+    bool drinking = false, messenger = false, closingPose = false;
+    for (const Sample& s : samples) {
+        drinking |= s.frame >= 9 && s.frame <= 20;
+        messenger |= s.frame >= 21 && s.frame <= 27;
+        closingPose |= s.frame == 28;
+    }
+    EXPECT_TRUE(drinking);
+    EXPECT_TRUE(messenger) << "the messenger clip about 60 s after arrival";
+    EXPECT_TRUE(closingPose);
+    EXPECT_EQ(at(70000).rect.left, 10) << "it stays put while it drinks";
+
+    // The fade to nearly nothing, and the return to the start place at full opacity.
+    BYTE lowest = 255;
+    for (const Sample& s : samples)
+        if (s.flags & LWA_ALPHA) lowest = std::min(lowest, s.alpha);
+    EXPECT_LE(lowest, 5);
+    ASSERT_TRUE(walkedAgain) << "no return to the start place within " << samples.back().ms << " ms";
+    EXPECT_EQ(samples.back().rect.top, -20);
+    EXPECT_NEAR(samples.back().ms / 1000.0, 20 + 107 + 2.6 + 15, 4.0);
+}
+
+}  // namespace
+}  // namespace e2e
