@@ -138,6 +138,11 @@ Hdc SimSystem::createPictureDc(const Image& picture) {
 
 void SimSystem::deletePictureDc(Hdc dc) { surfaces_.erase(dc); }
 
+std::uint32_t SimSystem::surfacePixel(Hdc dc, int x, int y) const {
+    const Surface& s = surfaces_.at(dc);
+    return s.pixels.at(static_cast<std::size_t>(y) * s.width + x);
+}
+
 std::int32_t SimSystem::bitBlt(Hdc target, int x, int y, int width, int height, Hdc source, int sourceX,
                                int sourceY, std::uint32_t rop) {
     auto to = surfaces_.find(target), from = surfaces_.find(source);

@@ -121,6 +121,7 @@ public:
     int popupsOpened() const { return popupsOpened_; }
     bool menuItemChecked(Hwnd window, std::uint32_t commandId) const;
     int pictureDcCount() const { return static_cast<int>(surfaces_.size()); }
+    std::uint32_t surfacePixel(Hdc dc, int x, int y) const;  // 0x00RRGGBB
 
     bool processEnded() const { return ended_; }
     int mutexCount(const std::string& name) const;
