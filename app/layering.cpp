@@ -34,8 +34,8 @@ void SetCharacterAlpha(Quorlin& program, std::int32_t level) {
     program.system().setLayeredWindowAttributes(window, kKeyColour, alpha, LWA_COLORKEY | LWA_ALPHA);
 }
 
-void SetAboutAlpha(Quorlin& program, Form& about, std::int32_t level) {
-    const Hwnd window = about.hWnd();
+void SetAboutAlpha(Quorlin& program, std::int32_t level) {
+    const Hwnd window = program.form3.hWnd();
     program.values.LastApiResult = program.system().setWindowLong(window, GWL_EXSTYLE, WS_EX_LAYERED);
     const std::uint8_t alpha = toByte(level);
     program.system().setLayeredWindowAttributes(window, rgb(255, 0, 0), alpha, LWA_ALPHA);

@@ -7,7 +7,6 @@
 namespace ql {
 
 class Quorlin;
-class Form;
 
 // The character window becomes layered with pure blue keyed out, fully opaque.
 void ApplyColorKey(Quorlin& program);
@@ -16,6 +15,6 @@ void ApplyColorKey(Quorlin& program);
 void SetCharacterAlpha(Quorlin& program, std::int32_t level);
 // The About window's extended style becomes exactly WS_EX_LAYERED and it is
 // drawn at opacity level/255; same overflow rule.
-void SetAboutAlpha(Quorlin& program, Form& about, std::int32_t level);
+void SetAboutAlpha(Quorlin& program, std::int32_t level);
 
 }  // namespace ql

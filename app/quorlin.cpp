@@ -2,7 +2,7 @@
 
 namespace ql {
 
-Quorlin::Quorlin(System& system) : runtime(system, "Quorlin"), form1(*this), form2(*this) {}
+Quorlin::Quorlin(System& system) : runtime(system, "Quorlin"), form1(*this), form2(*this), form3(*this) {}
 
 void Quorlin::start() {
     runtime.dispatch([&] {

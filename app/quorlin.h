@@ -3,6 +3,7 @@
 // simulated desktop.
 #pragma once
 
+#include "about/form3.h"
 #include "app/form1.h"
 #include "app/program_values.h"
 #include "menu/form2.h"
@@ -25,6 +26,7 @@ public:
     ProgramValues values;
     Form1 form1;
     Form2 form2;
+    Form3 form3;  // loaded only while the About window is open
 };
 
 }  // namespace ql

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/control_spec.h"
 #include "platform/types.h"
 
 namespace ql {
@@ -30,6 +31,12 @@ struct WindowSpec {
     ColorRef background = rgb(255, 255, 255);
     bool showInTaskbar = true;
     std::vector<MenuSpec> menuBar;
+    std::vector<ControlSpec> controls;  // drawn over the picture in order; the last is on top
+    bool centred = false;               // placed at the centre of the screen when loaded
+    // Kept out of the taskbar by a hidden owner window of the system layer
+    // (not a form), whatever extended style the program gives it later.
+    // Without it a window that shows no taskbar button is a tool window.
+    bool hiddenOwner = false;
 };
 
 enum class MouseAction { Down, Move, Up };
@@ -42,6 +49,9 @@ public:
     virtual void onMouse(MouseAction action, int buttons, int x, int y) = 0;
     virtual void onTimer(int timerId) = 0;
     virtual void onCommand(std::uint32_t commandId) = 0;  // a menu item was chosen
+    // A left click (press and release) on a label or picture, by its index in
+    // WindowSpec::controls; the form's own mouse events do not see it.
+    virtual void onControlClick(int control) = 0;
 
 protected:
     ~WindowEvents() = default;
@@ -113,6 +123,16 @@ public:
     virtual void setTaskVisible(bool visible) = 0;
     virtual Point pixelsPerInch() = 0;
     virtual std::vector<std::uint8_t> loadAsset(const char* fileName) = 0;
+
+    // About window: controls and the shell
+    // shell32: hands `file` to the system's handler for it; the result is the
+    // instance-handle value ShellExecuteA returns (above 32 when it worked).
+    virtual LongPtr shellExecute(Hwnd owner, const char* operation, const char* file, const char* parameters,
+                                 const char* directory, int showCommand) = 0;
+    // Form runtime: the primary screen's size in pixels, and showing a window
+    // brought to the front and activated (a visible one comes forward).
+    virtual Point screenSize() = 0;
+    virtual void showActivated(Hwnd window) = 0;
 };
 
 }  // namespace ql

@@ -139,6 +139,9 @@ struct DrawItemRecord {
 // Raster operations.
 constexpr std::uint32_t SRCCOPY = 0x00CC0020;
 
+// Show commands.
+constexpr int SW_SHOWMAXIMIZED = 3;
+
 // Mouse buttons as the form runtime reports them.
 constexpr int vbLeftButton = 1;
 constexpr int vbRightButton = 2;

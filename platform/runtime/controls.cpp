@@ -5,7 +5,7 @@
 namespace ql {
 
 Control::Control(Form& owner, ControlKind kind, ControlSpec stored, Handler click)
-    : stored_(std::move(stored)), owner_(owner), click_(click) {
+    : stored_(std::move(stored)), click_(click) {
     stored_.kind = kind;
     owner.addControl(*this);
 }

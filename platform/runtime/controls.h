@@ -28,7 +28,6 @@ protected:
 private:
     friend class Form;
 
-    Form& owner_;
     Handler click_;
 };
 

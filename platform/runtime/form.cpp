@@ -38,9 +38,21 @@ std::vector<MenuSpec> Form::storedMenuBar() const {
     return bar;
 }
 
+std::vector<ControlSpec> Form::storedControls() const {
+    std::vector<ControlSpec> stored;
+    for (const Control* control : controls_) stored.push_back(control->stored_);
+    return stored;
+}
+
 void Form::Load() {
     if (window_) return;
     stored_.menuBar = storedMenuBar();
+    stored_.controls = storedControls();
+    if (stored_.centred) {
+        const Point screen = system().screenSize();
+        stored_.left = (screen.x - stored_.width) / 2;
+        stored_.top = (screen.y - stored_.height) / 2;
+    }
     window_ = system().createWindow(stored_, *this);
     for (const MenuItem* item : menuItems_)
         if (item->Checked()) system().checkMenuItem(system().getMenu(window_), item->commandId(), true);
@@ -59,7 +71,7 @@ void Form::Unload() {
 
 void Form::Show() {
     Load();
-    setVisible(true);
+    system().showActivated(window_);
 }
 
 void Form::Hide() { setVisible(false); }
@@ -116,6 +128,12 @@ void Form::onCommand(std::uint32_t commandId) {
         if (item->click_) runtime_.dispatch([&] { item->click_(*this); });
         return;
     }
+}
+
+void Form::onControlClick(int control) {
+    if (control < 0 || control >= static_cast<int>(controls_.size())) return;
+    const Control::Handler click = controls_[static_cast<std::size_t>(control)]->click_;
+    if (click) runtime_.dispatch([&] { click(*this); });
 }
 
 void Form::onMouse(MouseAction action, int buttons, int x, int y) {

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "platform/runtime/controls.h"
 #include "platform/runtime/menu_item.h"
 #include "platform/runtime/runtime.h"
 #include "platform/runtime/timer.h"
@@ -31,7 +32,7 @@ public:
     void Load();
     // Runs Form_QueryUnload and destroys the window with its timers.
     void Unload();
-    // Loads when needed and makes the window visible.
+    // Loads when needed, makes the window visible and brings it to the front, activated.
     void Show();
     void Hide();
 
@@ -66,13 +67,17 @@ protected:
 private:
     friend class Timer;
     friend class MenuItem;
+    friend class Control;
     int addTimer(Timer& timer);
+    void addControl(Control& control) { controls_.push_back(&control); }
+    std::vector<ControlSpec> storedControls() const;
     std::uint32_t addMenuItem(MenuItem& item);
     std::vector<MenuSpec> storedMenuBar() const;
 
     void onMouse(MouseAction action, int buttons, int x, int y) override;
     void onTimer(int timerId) override;
     void onCommand(std::uint32_t commandId) override;
+    void onControlClick(int control) override;
     void moveTo(float leftTwips, float topTwips);
 
     Runtime& runtime_;
@@ -81,6 +86,7 @@ private:
     const Image* picture_ = nullptr;
     std::vector<Timer*> timers_;
     std::vector<MenuItem*> menuItems_;
+    std::vector<Control*> controls_;  // in drawing order: the last is on top
 };
 
 namespace detail {

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/system.h"
+#include "platform/window_controls.h"
 
 namespace ql {
 
@@ -244,6 +245,7 @@ private:
         int activations = 0;
         WindowProc procedure = nullptr;  // null: the base procedure
         Hmenu menuBar = nullptr;
+        ControlMouse controlMouse;
     };
     struct SimTimer {
         Hwnd window;
@@ -315,6 +317,42 @@ private:
     bool taskVisible_ = true;
     bool tracing_ = false;
     std::vector<std::string> trace_;
+
+    // --- About window: controls and the shell (controls.cpp) ------------
+public:
+    LongPtr shellExecute(Hwnd owner, const char* operation, const char* file, const char* parameters,
+                         const char* directory, int showCommand) override;
+    Point screenSize() override { return {screenWidth_, screenHeight_}; }
+    void showActivated(Hwnd window) override;
+
+    // Test controls. Every ShellExecuteA call, with null texts as nullopt;
+    // each returns `result` (42, success, unless set).
+    struct ShellCall {
+        Hwnd owner = nullptr;
+        std::optional<std::string> operation, file, parameters, directory;
+        int showCommand = 0;
+    };
+    const std::vector<ShellCall>& shellCalls() const { return shellCalls_; }
+    void setShellExecuteResult(LongPtr result) { shellResult_ = result; }
+    // A window's controls as laid out. Label text is not drawn into the
+    // simulated pixels; an auto-sized label's width comes from a fixed
+    // per-character advance (see controls.cpp), its height stays as stored.
+    const std::vector<ControlSpec>& controls(Hwnd window) const;
+    // The pointer and tooltip over a screen point, from the control there.
+    PointerShape pointerAt(int x, int y) const;
+    std::string toolTipAt(int x, int y) const;
+    // The shell's rule: a visible window gets a taskbar button when it has
+    // no owner and is not a tool window, or asks for one (WS_EX_APPWINDOW).
+    bool hasTaskbarButton(Hwnd window) const;
+
+private:
+    static void layOutControls(std::vector<ControlSpec>& controls, Point dpi);
+    // A left press and release on a label or picture go to that control,
+    // not the form; true when the control took the input.
+    bool routeToControl(Window& w, MouseAction action, int buttons, int x, int y);
+
+    std::vector<ShellCall> shellCalls_;
+    LongPtr shellResult_ = 42;
 };
 
 }  // namespace ql

@@ -116,7 +116,9 @@ void SimSystem::deliverMouse(const Input& input) {
     // Like the real window layer, a press captures the pointer until its release.
     if (input.action == MouseAction::Down) capture_ = target;
     if (input.action == MouseAction::Up) capture_ = nullptr;
-    w.events->onMouse(input.action, input.buttons, input.x - w.rect.left, input.y - w.rect.top);
+    const int x = input.x - w.rect.left, y = input.y - w.rect.top;
+    if (routeToControl(w, input.action, input.buttons, x, y)) return;  // the window may be gone
+    w.events->onMouse(input.action, input.buttons, x, y);
 }
 
 }  // namespace ql

@@ -6,6 +6,7 @@
 
 #include "platform/runtime/errors.h"
 #include "platform/sim/sim_system.h"
+#include "platform/window_controls.h"
 #include "platform/window_pixels.h"
 
 namespace ql {
@@ -52,8 +53,9 @@ Hwnd SimSystem::createWindow(const WindowSpec& spec, WindowEvents& events) {
     w.spec = spec;
     w.events = &events;
     w.rect = {spec.left, spec.top, spec.left + spec.width, spec.top + spec.height};
-    w.exStyle = (spec.showInTaskbar && taskVisible_) ? 0 : WS_EX_TOOLWINDOW;
+    w.exStyle = (spec.showInTaskbar && taskVisible_) || spec.hiddenOwner ? 0 : WS_EX_TOOLWINDOW;
     w.stackStamp = nextStamp_++;
+    layOutControls(w.spec.controls, dpi_);
     w.pixels.assign(static_cast<std::size_t>(spec.width) * spec.height, 0);
     if (!spec.menuBar.empty()) w.menuBar = buildMenu(spec.menuBar);
     repaint(w);
@@ -83,6 +85,9 @@ Rect SimSystem::windowRect(Hwnd handle) { return window(handle).rect; }
 void SimSystem::repaint(Window& w) {
     composeWindowPixels(w.pixels, w.rect.right - w.rect.left, w.rect.bottom - w.rect.top, w.spec.background,
                         w.picture);
+    // The simulated scheme's window text is black.
+    composeControlPixels(w.pixels, w.rect.right - w.rect.left, w.rect.bottom - w.rect.top, w.spec.controls,
+                         [](ColorRef) { return rgb(0, 0, 0); });
 }
 
 void SimSystem::setWindowPicture(Hwnd handle, const Image* picture) {

@@ -73,6 +73,30 @@ private:
     std::map<Hdc, PictureDc> pictureDcs_;
     bool taskVisible_ = true;
     Point dpi_{0, 0};
+
+    // --- About window: controls and the shell (controls.cpp) ------------
+public:
+    LongPtr shellExecute(Hwnd owner, const char* operation, const char* file, const char* parameters,
+                         const char* directory, int showCommand) override;
+    Point screenSize() override;
+    void showActivated(Hwnd window) override;
+
+private:
+    // The hidden window that owns windows kept out of the taskbar, made on
+    // first use; destroyed after the form windows.
+    class HiddenOwner {
+    public:
+        HiddenOwner() = default;
+        ~HiddenOwner();
+        HiddenOwner(const HiddenOwner&) = delete;
+        HiddenOwner& operator=(const HiddenOwner&) = delete;
+        Hwnd get();
+
+    private:
+        Hwnd window_ = nullptr;
+    };
+    HiddenOwner hiddenOwner_;
+    bool comInitialised_ = false;
 };
 
 }  // namespace ql

@@ -3,6 +3,7 @@
 // pixels in one blit and reports mouse input and timer ticks to the form.
 #include <vector>
 
+#include "platform/win32/controls.h"
 #include "platform/win32/menu_bar.h"
 #include "platform/win32/win32_system.h"
 #include "platform/window_pixels.h"
@@ -17,6 +18,7 @@ struct Win32System::WindowState {
     int width = 0, height = 0;
     std::vector<std::uint32_t> pixels;
     int buttonsHeld = 0;
+    std::unique_ptr<WindowControls> controls;  // none for a window without controls
 };
 
 namespace {
@@ -39,6 +41,7 @@ void paint(HWND window, const Win32System::WindowState& state) {
     info.bmiHeader.biCompression = BI_RGB;
     SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(state.width), static_cast<DWORD>(state.height), 0, 0, 0,
                       static_cast<UINT>(state.height), state.pixels.data(), &info, DIB_RGB_COLORS);
+    if (state.controls) state.controls->drawText(dc);
     EndPaint(window, &ps);
 }
 
@@ -57,6 +60,11 @@ void reportMouse(HWND window, Win32System::WindowState& state, MouseAction actio
     } else if (action == MouseAction::Up) {
         state.buttonsHeld &= ~buttons;
         if (state.buttonsHeld == 0 && GetCapture() == window) ReleaseCapture();
+    }
+    if (state.controls) {
+        const int routed = state.controls->mouse.route(state.controls->controls(), action, buttons, x, y);
+        if (routed >= 0) state.events->onControlClick(routed);  // may destroy the window and its state
+        if (routed != ControlMouse::kForm) return;
     }
     state.events->onMouse(action, buttons, x, y);
 }
@@ -79,7 +87,13 @@ LRESULT CALLBACK formWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_LBUTTONUP: reportMouse(window, *state, MouseAction::Up, vbLeftButton, lParam); return 0;
         case WM_RBUTTONUP: reportMouse(window, *state, MouseAction::Up, vbRightButton, lParam); return 0;
         case WM_MBUTTONUP: reportMouse(window, *state, MouseAction::Up, vbMiddleButton, lParam); return 0;
-        case WM_CAPTURECHANGED: state->buttonsHeld = 0; return 0;
+        case WM_CAPTURECHANGED:
+            state->buttonsHeld = 0;
+            if (state->controls) state->controls->mouse.reset();
+            return 0;
+        case WM_SETCURSOR:
+            if (LOWORD(lParam) == HTCLIENT && state->controls && state->controls->setCursor(window)) return TRUE;
+            return DefWindowProcA(window, message, wParam, lParam);
         case WM_COMMAND:
             if (HIWORD(wParam) == 0 && lParam == 0) state->events->onCommand(LOWORD(wParam));
             return 0;
@@ -118,11 +132,16 @@ Hwnd Win32System::createWindow(const WindowSpec& spec, WindowEvents& events) {
     state->height = spec.height;
     state->pixels.resize(static_cast<std::size_t>(spec.width) * spec.height);
     composeWindowPixels(state->pixels, spec.width, spec.height, spec.background, nullptr);
-    const DWORD exStyle = (spec.showInTaskbar && taskVisible_) ? 0 : WS_EX_TOOLWINDOW;
+    const HWND owner = spec.hiddenOwner ? raw(hiddenOwner_.get()) : nullptr;
+    const DWORD exStyle = (spec.showInTaskbar && taskVisible_) || owner ? 0 : WS_EX_TOOLWINDOW;
     HWND window = CreateWindowExA(exStyle, kWindowClass, spec.text.c_str(), WS_POPUP, spec.left, spec.top,
-                                  spec.width, spec.height, nullptr,
+                                  spec.width, spec.height, owner,
                                   spec.menuBar.empty() ? nullptr : createMenuBar(spec.menuBar),
                                   GetModuleHandleA(nullptr), state.get());
+    if (window && !spec.controls.empty()) {
+        state->controls = std::make_unique<WindowControls>(window, spec.controls, pixelsPerInch().y);
+        state->controls->compose(state->pixels, spec.width, spec.height);
+    }
     const Hwnd handle = reinterpret_cast<Hwnd>(window);
     windows_[handle] = std::move(state);
     return handle;
@@ -148,6 +167,7 @@ void Win32System::setWindowPicture(Hwnd window, const Image* picture) {
     if (it == windows_.end()) return;
     WindowState& state = *it->second;
     composeWindowPixels(state.pixels, state.width, state.height, state.background, picture);
+    if (state.controls) state.controls->compose(state.pixels, state.width, state.height);
     InvalidateRect(raw(window), nullptr, FALSE);
     UpdateWindow(raw(window));  // on screen now, not at the next message
 }

@@ -69,16 +69,5 @@ TEST_F(Layering, OverflowKeepsThePreviousKeyAndOpacity) {
     EXPECT_EQ(sim.layering(character()).key, rgb(0, 0, 255));
 }
 
-TEST_F(Layering, AboutAlphaLeavesExactlyTheLayeredStyle) {
-    Form2& other = program->form2;  // any window with other style bits serves
-    sim.setWindowLong(other.hWnd(), GWL_EXSTYLE, WS_EX_TOOLWINDOW | WS_EX_APPWINDOW);
-    SetAboutAlpha(*program, other, 253);
-    EXPECT_EQ(sim.getWindowLong(other.hWnd(), GWL_EXSTYLE), WS_EX_LAYERED);
-    EXPECT_EQ(sim.layering(other.hWnd()).flags, LWA_ALPHA);
-    EXPECT_EQ(sim.layering(other.hWnd()).alpha, 253);
-    EXPECT_THROW(SetAboutAlpha(*program, other, -1), RuntimeError);
-    EXPECT_EQ(sim.layering(other.hWnd()).alpha, 253);
-}
-
 }  // namespace
 }  // namespace ql::test
