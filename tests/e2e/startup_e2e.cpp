@@ -107,5 +107,22 @@ TEST(Startup, TwoCopiesBothRun) {
     EXPECT_FALSE(first.exited(0ms));
 }
 
+TEST(Startup, WalkingNeverTakesTheFocus) {
+    installSetting(0);
+    QuorlinProcess quorlin;
+    HWND character = waitForCharacter(quorlin);
+    ASSERT_NE(character, nullptr);
+    Backdrop other(400, 400, 200, 100, RGB(255, 255, 255));
+    SetForegroundWindow(other.window());
+    pumpFor(100);
+    ASSERT_EQ(GetForegroundWindow(), other.window());
+    RECT before{}, after{};
+    GetWindowRect(character, &before);
+    pumpFor(2500);  // two steps and a dozen frame changes
+    GetWindowRect(character, &after);
+    EXPECT_GE(after.left - before.left, 6);
+    EXPECT_EQ(GetForegroundWindow(), other.window());
+}
+
 }  // namespace
 }  // namespace e2e
