@@ -27,6 +27,7 @@ public:
     void tmrreloder_Timer();
 
     // Menu commands.
+    void About_Click();
     void ontop_Click();
     void Close_Click();
 
@@ -40,7 +41,7 @@ public:
     Timer tmrreloder{*this, 15000, &Form::handler<&Form2::tmrreloder_Timer>};
 
     MenuItem Base{*this, "Base"};
-    MenuItem About{*this, "About Quorlin", &Base};
+    MenuItem About{*this, "About Quorlin", &Base, &Form::handler<&Form2::About_Click>};
     MenuItem ontop{*this, "Keep Pobo On Top", &Base, &Form::handler<&Form2::ontop_Click>};
     MenuItem Close{*this, "End Quorlin", &Base, &Form::handler<&Form2::Close_Click>};
 

@@ -4,6 +4,10 @@
 
 namespace ql {
 
+// Loads the About window when it is not loaded; otherwise the same window
+// comes to the front, fading or not.
+void Form2::About_Click() { program_.form3.Show(); }
+
 void Form2::ontop_Click() {
     // The check mark was set from the store just before the menu opened.
     const bool wasOn = ontop.Checked();

@@ -168,6 +168,18 @@ TEST_F(PopupMenu, KeepOnTopWithTheKeyGoneStillChangesTheStacking) {
     EXPECT_TRUE(sim.messageBoxes().empty());
 }
 
+TEST_F(PopupMenu, AboutShowsTheAboutWindowAndShowsTheSameOneAgain) {
+    rightClick([](SimPopup& menu) { menu.choose(0); });
+    Form3& about = program->form3;
+    ASSERT_TRUE(about.loaded());
+    const Hwnd first = about.hWnd();
+    EXPECT_TRUE(sim.isVisible(first));
+    EXPECT_EQ(runningTimers(), "Form1.Timer1 tmrmove") << "the character goes on";
+    rightClick([](SimPopup& menu) { menu.choose(0); });
+    EXPECT_EQ(about.hWnd(), first) << "not loaded a second time";
+    EXPECT_EQ(sim.windowCount(), 3);
+}
+
 TEST_F(PopupMenu, EscapeClosesTheMenuAndTheProgramGoesOn) {
     rightClick([](SimPopup&) {});
     sim.advance(3000);
