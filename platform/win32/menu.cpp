@@ -5,6 +5,7 @@
 #include "platform/win32/menu_bar.h"
 #include "platform/runtime/image_codec.h"
 #include "platform/win32/win32_system.h"
+#include "platform/win32/dib.h"  // last: it brings in the system header
 
 #include <cstring>
 
@@ -73,13 +74,7 @@ void Win32System::trackPopupMenu(Hmenu popup, Hwnd owner) {
 
 Hdc Win32System::createPictureDc(const Image& picture) {
     HDC dc = CreateCompatibleDC(nullptr);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = picture.width;
-    info.bmiHeader.biHeight = -picture.height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = topDownBitmapInfo(picture.width, picture.height);
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (bits) std::memcpy(bits, picture.pixels.data(), picture.pixels.size() * sizeof(std::uint32_t));

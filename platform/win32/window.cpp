@@ -7,6 +7,7 @@
 #include "platform/win32/menu_bar.h"
 #include "platform/win32/win32_system.h"
 #include "platform/window_pixels.h"
+#include "platform/win32/dib.h"  // last: it brings in the system header
 
 #include <windows.h>
 
@@ -32,13 +33,7 @@ Win32System::WindowState* stateOf(HWND window) {
 void paint(HWND window, const Win32System::WindowState& state) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = state.width;
-    info.bmiHeader.biHeight = -state.height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = topDownBitmapInfo(state.width, state.height);
     SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(state.width), static_cast<DWORD>(state.height), 0, 0, 0,
                       static_cast<UINT>(state.height), state.pixels.data(), &info, DIB_RGB_COLORS);
     if (state.controls) state.controls->drawText(dc);
