@@ -59,7 +59,7 @@ bool SimSystem::hasTaskbarButton(Hwnd handle) const {
 
 void SimSystem::showActivated(Hwnd handle) {
     Window& w = window(handle);
-    if (!w.visible) note("Show " + w.spec.formName);
+    if (!w.visible && tracing_) note("Show " + w.spec.formName);
     w.visible = true;
     activate(w);
 }
@@ -69,7 +69,8 @@ LongPtr SimSystem::shellExecute(Hwnd owner, const char* operation, const char* f
     raiseIfFailing("ShellExecuteA");
     auto text = [](const char* s) { return s ? std::optional<std::string>(s) : std::nullopt; };
     shellCalls_.push_back({owner, text(operation), text(file), text(parameters), text(directory), showCommand});
-    note("ShellExecuteA " + nameOf(owner) + " " + (file ? file : "(none)") + " " + std::to_string(showCommand));
+    if (tracing_)
+        note("ShellExecuteA " + nameOf(owner) + " " + (file ? file : "(none)") + " " + std::to_string(showCommand));
     return shellResult_;
 }
 

@@ -56,7 +56,8 @@ WindowProc SimSystem::setWindowProc(Hwnd handle, WindowProc procedure) {
     if (!w) return nullptr;
     const WindowProc previous = w->procedure ? w->procedure : &baseProcedure;
     w->procedure = procedure == &baseProcedure ? nullptr : procedure;
-    note("SetWindowLongPtrA " + w->spec.formName + " WNDPROC " + (w->procedure ? "replaced" : "restored"));
+    if (tracing_)
+        note("SetWindowLongPtrA " + w->spec.formName + " WNDPROC " + (w->procedure ? "replaced" : "restored"));
     return previous;
 }
 
@@ -156,8 +157,9 @@ std::int32_t SimSystem::bitBlt(Hdc target, int x, int y, int width, int height, 
             if (fx < 0 || fy < 0 || fx >= f.width || fy >= f.height) continue;
             t.pixels[static_cast<std::size_t>(ty) * t.width + tx] = f.pixels[static_cast<std::size_t>(fy) * f.width + fx];
         }
-    note("BitBlt " + std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(width) + "x" +
-         std::to_string(height));
+    if (tracing_)
+        note("BitBlt " + std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(width) + "x" +
+             std::to_string(height));
     return 1;
 }
 
@@ -166,7 +168,7 @@ void SimSystem::trackPopupMenu(Hmenu popup, Hwnd owner) {
     Window* host = windows_.count(owner) ? &windows_[owner] : nullptr;
     if (it == menus_.end() || !host) return;
     ++popupsOpened_;
-    note("TrackPopupMenu " + host->spec.formName);
+    if (tracing_) note("TrackPopupMenu " + host->spec.formName);
 
     SimPopup menu(*this, owner);
     int top = 0;

@@ -104,9 +104,11 @@ std::int32_t SimSystem::regSetValueEx(Hkey handle, const char* name, std::uint32
     RegistryKey* k = key(open->second);
     if (!k) return ERROR_KEY_DELETED;
     k->values[lower(name)] = {type, std::vector<std::uint8_t>(data, data + size)};
-    std::string bytes;
-    for (std::uint32_t i = 0; i < size; ++i) bytes += (i ? " " : "") + std::to_string(data[i]);
-    note("RegSetValueExA " + std::string(name) + " type " + std::to_string(type) + " [" + bytes + "]");
+    if (tracing_) {
+        std::string bytes;
+        for (std::uint32_t i = 0; i < size; ++i) bytes += (i ? " " : "") + std::to_string(data[i]);
+        note("RegSetValueExA " + std::string(name) + " type " + std::to_string(type) + " [" + bytes + "]");
+    }
     return ERROR_SUCCESS;
 }
 

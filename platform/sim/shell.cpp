@@ -12,6 +12,8 @@ namespace ql {
 SimSystem::SimSystem() = default;
 SimSystem::~SimSystem() = default;
 
+// Callers test tracing_ before building the line: with tracing off the
+// simulated desktop allocates nothing on a timer tick.
 void SimSystem::note(const std::string& line) {
     if (tracing_) trace_.push_back(line);
 }
@@ -59,7 +61,7 @@ std::int32_t SimSystem::systemParametersInfo(std::uint32_t action, std::uint32_t
 
 Handle SimSystem::createMutex(void* /*attributes*/, std::int32_t /*initialOwner*/, const char* name) {
     ++mutexes_[name ? name : ""];
-    note(std::string("CreateMutexA ") + (name ? name : ""));
+    if (tracing_) note(std::string("CreateMutexA ") + (name ? name : ""));
     return reinterpret_cast<Handle>(static_cast<std::uintptr_t>(0x5000 + mutexes_.size()));
 }
 
@@ -70,12 +72,12 @@ int SimSystem::mutexCount(const std::string& name) const {
 
 int SimSystem::messageBox(const char* text, const char* title, std::uint32_t type) {
     boxes_.push_back({text, title, type, nowMs_});
-    note("MessageBox " + std::to_string(type) + " " + text);
+    if (tracing_) note("MessageBox " + std::to_string(type) + " " + text);
     return responder_ ? responder_(boxes_.back()) : IDOK;
 }
 
 void SimSystem::endProcess() {
-    note("End");
+    if (tracing_) note("End");
     ended_ = true;
     input_.clear();
     posted_.clear();

@@ -110,6 +110,10 @@ public:
     // Runs `body` as the system would run program code: an End inside it
     // unwinds to here.
     void run(const std::function<void()>& body);
+    // Called after every event handed to the program (timer tick, mouse
+    // input, posted command), nested ones included, for checks of what must
+    // hold between handlers.
+    void setAfterEachEvent(std::function<void()> check) { afterEachEvent_ = std::move(check); }
 
     // Message boxes: each is recorded; the answer comes from the responder
     // (OK when none is set).
@@ -291,13 +295,14 @@ private:
     Point dpi_{96, 96};
     std::uint32_t platformId_ = 2;
     bool versionCallSucceeds_ = true;
-    std::map<std::string, std::string> faults_;
+    std::map<std::string, std::string, std::less<>> faults_;  // found without building a key string
 
     std::uint64_t nowMs_ = 0;
     std::uint64_t timerOrder_ = 0;
     std::vector<SimTimer> timers_;
     std::deque<Input> input_;
     std::deque<Posted> posted_;
+    std::function<void()> afterEachEvent_;
     std::map<Hmenu, std::vector<MenuEntry>> menus_;
     std::uintptr_t nextMenu_ = 0x7000;
     std::map<Hdc, Surface> surfaces_;

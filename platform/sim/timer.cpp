@@ -45,6 +45,7 @@ bool SimSystem::dispatchNext(std::uint64_t limit) {
         posted_.pop_front();
         const Window& w = window(message.window);
         callWindowProc(w.procedure, message.window, message.message, message.wParam, message.lParam);
+        if (afterEachEvent_) afterEachEvent_();
         return true;
     }
     const bool inputDue = !input_.empty() && input_.front().atMs <= limit;
@@ -62,6 +63,7 @@ bool SimSystem::dispatchNext(std::uint64_t limit) {
         const Input input = input_.front();
         input_.pop_front();
         deliverMouse(input);
+        if (afterEachEvent_) afterEachEvent_();
         return true;
     }
     nowMs_ = timerAt;
@@ -71,6 +73,7 @@ bool SimSystem::dispatchNext(std::uint64_t limit) {
     SimTimer& running = const_cast<SimTimer&>(*next);
     running.due = nowMs_ + running.interval;
     window(handle).events->onTimer(id);
+    if (afterEachEvent_) afterEachEvent_();
     return true;
 }
 
@@ -97,7 +100,7 @@ void SimSystem::pumpMessages() {
 }
 
 void SimSystem::sleep(std::uint32_t milliseconds) {
-    note("Sleep " + std::to_string(milliseconds));
+    if (tracing_) note("Sleep " + std::to_string(milliseconds));
     nowMs_ += milliseconds;
 }
 

@@ -59,13 +59,13 @@ Hwnd SimSystem::createWindow(const WindowSpec& spec, WindowEvents& events) {
     w.pixels.assign(static_cast<std::size_t>(spec.width) * spec.height, 0);
     if (!spec.menuBar.empty()) w.menuBar = buildMenu(spec.menuBar);
     repaint(w);
-    note("CreateWindow " + spec.formName);
+    if (tracing_) note("CreateWindow " + spec.formName);
     return handle;
 }
 
 void SimSystem::destroyWindow(Hwnd handle) {
     if (!findWindow(handle)) return;
-    note("DestroyWindow " + nameOf(handle));
+    if (tracing_) note("DestroyWindow " + nameOf(handle));
     std::erase_if(timers_, [&](const SimTimer& t) { return t.window == handle; });
     if (capture_ == handle) capture_ = nullptr;
     std::erase_if(posted_, [&](const Posted& p) { return p.window == handle; });
@@ -74,7 +74,7 @@ void SimSystem::destroyWindow(Hwnd handle) {
 
 void SimSystem::setVisible(Hwnd handle, bool visible) {
     Window& w = window(handle);
-    if (w.visible != visible) note((visible ? "Show " : "Hide ") + w.spec.formName);
+    if (w.visible != visible && tracing_) note((visible ? "Show " : "Hide ") + w.spec.formName);
     w.visible = visible;
 }
 
@@ -111,7 +111,8 @@ std::int32_t SimSystem::setWindowLong(Hwnd handle, int index, std::int32_t value
     // The topmost bit follows the stacking band; writing it changes nothing.
     w->exStyle = value & ~WS_EX_TOPMOST;
     if (!(w->exStyle & WS_EX_LAYERED)) w->layeredAttributesSet = false;
-    note("SetWindowLongA " + w->spec.formName + std::string(" EXSTYLE ") + hex(static_cast<std::uint32_t>(value)));
+    if (tracing_)
+        note("SetWindowLongA " + w->spec.formName + std::string(" EXSTYLE ") + hex(static_cast<std::uint32_t>(value)));
     return previous;
 }
 
@@ -122,8 +123,9 @@ std::int32_t SimSystem::setLayeredWindowAttributes(Hwnd handle, ColorRef key, st
     if (!w || !(w->exStyle & WS_EX_LAYERED)) return 0;
     w->layering = {key, alpha, flags};
     w->layeredAttributesSet = true;
-    note("SetLayeredWindowAttributes " + w->spec.formName + " " + hex(key) + " " + std::to_string(alpha) + " " +
-         std::to_string(flags));
+    if (tracing_)
+        note("SetLayeredWindowAttributes " + w->spec.formName + " " + hex(key) + " " + std::to_string(alpha) + " " +
+             std::to_string(flags));
     return 1;
 }
 
@@ -142,8 +144,9 @@ std::int32_t SimSystem::setWindowPos(Hwnd handle, Hwnd insertAfter, int x, int y
     raiseIfFailing("SetWindowPos");
     Window* w = windows_.count(handle) ? &windows_[handle] : nullptr;
     if (!w) return 0;
-    note("SetWindowPos " + w->spec.formName + " " + nameOf(insertAfter) + " " + std::to_string(x) + " " +
-         std::to_string(y) + " " + hex(flags));
+    if (tracing_)
+        note("SetWindowPos " + w->spec.formName + " " + nameOf(insertAfter) + " " + std::to_string(x) + " " +
+             std::to_string(y) + " " + hex(flags));
     if (!(flags & SWP_NOMOVE)) {
         const int width = w->rect.right - w->rect.left, height = w->rect.bottom - w->rect.top;
         w->rect = {x, y, x + width, y + height};
