@@ -23,14 +23,14 @@ inline void composeWindowPixels(std::vector<std::uint32_t>& pixels, int width, i
     const std::uint32_t ground = colorRefToPixel(background);
     for (int y = 0; y < height; ++y) {
         std::uint32_t* row = pixels.data() + static_cast<std::size_t>(y) * width;
-        for (int x = 0; x < width; ++x) {
-            std::uint32_t value = ground;
-            if (picture && x < picture->width && y < picture->height) {
-                const std::uint32_t p = picture->at(x, y);
-                if ((p >> 24) != 0) value = p & 0x00FFFFFFu;
-            }
-            row[x] = value;
+        int x = 0;
+        // Row by row without a branch per pixel: this runs on every frame change.
+        if (picture && y < picture->height) {
+            const std::uint32_t* from = picture->pixels.data() + static_cast<std::size_t>(y) * picture->width;
+            const int covered = width < picture->width ? width : picture->width;
+            for (; x < covered; ++x) row[x] = (from[x] >> 24) != 0 ? (from[x] & 0x00FFFFFFu) : ground;
         }
+        for (; x < width; ++x) row[x] = ground;
     }
 }
 
