@@ -32,6 +32,10 @@ prepare_prefix() {
     wineserver -w
     touch "$WINEPREFIX/.quorlin-ready"
   fi
+  # Wine's own Tahoma (fonts-wine), which the About window's labels ask for:
+  # this wine looks for it only among the prefix's fonts.
+  cp -u /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$WINEPREFIX/drive_c/windows/Fonts/" \
+    2>/dev/null || true
   wineserver -k 2>/dev/null || true  # a fresh session reads the current work area
 }
 

@@ -133,7 +133,9 @@ void WindowControls::drawText(HDC dc) const {
         SetTextColor(dc, colour);
         SelectedFont selected(dc, fonts_[static_cast<std::size_t>(fontOf_[i])].get());
         RECT r = rectOf(c);
-        DrawTextA(dc, c.caption.c_str(), -1, &r, kTextFormat);
+        // Unclipped: where the system substitutes a wider face for the one
+        // asked for, a fixed-size label still shows its whole line.
+        DrawTextA(dc, c.caption.c_str(), -1, &r, kTextFormat | DT_NOCLIP);
     }
     SetTextColor(dc, previousColour);
     SetBkMode(dc, previousMode);

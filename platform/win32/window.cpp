@@ -83,8 +83,10 @@ LRESULT CALLBACK formWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_RBUTTONUP: reportMouse(window, *state, MouseAction::Up, vbRightButton, lParam); return 0;
         case WM_MBUTTONUP: reportMouse(window, *state, MouseAction::Up, vbMiddleButton, lParam); return 0;
         case WM_CAPTURECHANGED:
+            // Taken away while a button was held (our own release comes with
+            // none held): that press can no longer end in a click.
+            if (state->buttonsHeld != 0 && state->controls) state->controls->mouse.reset();
             state->buttonsHeld = 0;
-            if (state->controls) state->controls->mouse.reset();
             return 0;
         case WM_SETCURSOR:
             if (LOWORD(lParam) == HTCLIENT && state->controls && state->controls->setCursor(window)) return TRUE;
