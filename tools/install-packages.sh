@@ -6,7 +6,14 @@ packages=(
   cmake ninja-build ccache g++ googletest libgtest-dev
   g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
   wine wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick
+  # The setup program, and the 32-bit build it carries beside the 64-bit one.
+  nsis g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine32:i386
 )
+
+# wine32 comes from the i386 side of the archive.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  dpkg --add-architecture i386
+fi
 
 missing=()
 for p in "${packages[@]}"; do

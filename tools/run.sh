@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Builds quorlin.exe, puts its setting in place as an installer would, and
-# starts it under wine: on $DISPLAY, or on a virtual 1024x768 display whose
-# screen is written to a file every second.
+# Builds the setup, installs Quorlin with it silently into the project's wine
+# prefix and starts the installed program: on $DISPLAY, or on a virtual
+# 1024x768 display whose screen is written to a file every second.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 
 tools/install-packages.sh
 cmake --preset windows >/dev/null
-cmake --build --preset windows -j2 --target quorlin
+cmake --build --preset windows -j2 --target setup
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/windows/CMakeCache.txt)
 
 source tools/wine-desktop.sh
 shot=""
@@ -18,13 +19,21 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 trap stop_wine_desktop EXIT
 prepare_prefix "${QUORLIN_WINEPREFIX:-$HOME/.local/share/quorlin/wineprefix}"
-# As an installer does: the setting off, unless a value is already there.
-key="HKCU\\Software\\Kestrane's Software\\Quorlin\\1.0"
-if ! wine reg query "$key" /v ontop >/dev/null 2>&1; then
-  wine reg add "$key" /v ontop /t REG_DWORD /d 0 /f >/dev/null 2>&1
+# A reinstall over an earlier one keeps the stored Keep-on-top setting.
+status=0
+wine "$root/build/windows/quorlin-$version-setup.exe" /S </dev/null >/dev/null 2>&1 || status=$?
+if [ "$status" -eq 2 ]; then
+  echo "The setup refused: Quorlin still runs in $WINEPREFIX. End it (right-click Pobo, End Quorlin)." >&2
+  exit 1
+fi
+installed=$(wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quorlin' /v InstallLocation \
+            2>/dev/null | tr -d '\r' | sed -n 's/^ *InstallLocation *REG_SZ *//p')
+if [ "$status" -ne 0 ] || [ -z "$installed" ]; then
+  echo "The setup failed (exit code $status) in $WINEPREFIX." >&2
+  exit 1
 fi
 
-wine "$root/build/windows/quorlin.exe" </dev/null >/dev/null 2>&1 &
+wine "$installed\\quorlin.exe" </dev/null >/dev/null 2>&1 &
 program=$!
 if [ -n "$shot" ]; then
   echo "Quorlin runs on a virtual display; its screen is written to $shot every second (Ctrl+C ends)."

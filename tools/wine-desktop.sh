@@ -21,7 +21,8 @@ start_display() {
 }
 
 prepare_prefix() {
-  export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  # winemenubuilder would copy the prefix's shortcuts into the host's menus.
+  export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   if [ ! -f "$WINEPREFIX/.quorlin-ready" ]; then
     rm -rf "$WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
@@ -31,6 +32,11 @@ prepare_prefix() {
     wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
     wineserver -w
     touch "$WINEPREFIX/.quorlin-ready"
+  fi
+  # A prefix made before 32-bit wine was installed runs no 32-bit program (the setup is one).
+  if [ -z "$(ls -A "$WINEPREFIX/drive_c/windows/syswow64" 2>/dev/null)" ]; then
+    wine wineboot -u >/dev/null 2>&1
+    wineserver -w
   fi
   # Wine's own Tahoma (fonts-wine), which the About window's labels ask for:
   # this wine looks for it only among the prefix's fonts.
