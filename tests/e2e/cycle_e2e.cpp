@@ -28,7 +28,12 @@ protected:
     std::vector<Sample> watch(QuorlinProcess& quorlin, DWORD limitMs, const std::function<bool(const Sample&)>& until) {
         std::vector<Sample> samples;
         HWND window = nullptr;
-        waitUntil([&] { return (window = quorlin.character()) != nullptr; }, 10s);
+        waitUntil(
+            [&] {
+                window = quorlin.character();
+                return window && (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED);
+            },
+            10s);
         const DWORD start = GetTickCount();
         while (window && GetTickCount() - start < limitMs) {
             Sample s{GetTickCount() - start, {}, 255, 0, 0};
@@ -38,7 +43,7 @@ protected:
             s.frame = shownFrame(shot, s.rect.left, s.rect.top, kBackdrop);
             samples.push_back(s);
             if (until(s)) break;
-            Sleep(50);
+            pumpFor(50);  // the backdrop repaints what the character uncovers
         }
         return samples;
     }
@@ -57,7 +62,7 @@ double changesPerSecond(const std::vector<Sample>& samples, DWORD fromMs, DWORD 
 
 TEST_F(Cycle, WalksArrivesDrinksShowsTheMessengerFadesAndComesBack) {
     installSetting(1);
-    Backdrop backdrop(0, 0, 300, 300, RGB(0x30, 0xA0, 0x50));  // a full-screen one would cover the character
+    Backdrop backdrop(0, 0, 300, 300, RGB(0x30, 0xA0, 0x50));
     QuorlinProcess quorlin;
     bool faded = false, walkedAgain = false;
     const std::vector<Sample> samples = watch(quorlin, 200000, [&](const Sample& s) {
