@@ -107,11 +107,23 @@ Section "${PRODUCT}" SecProgram
   Call RefuseWhileRunning
 
   SetOutPath "$INSTDIR"
-  ${If} ${RunningX64}
-    File "/oname=quorlin.exe" "${PROGRAM64}"
-  ${Else}
-    File "/oname=quorlin.exe" "${PROGRAM32}"
-  ${EndIf}
+SectionEnd
+
+; One program file or the other, chosen in .onInit: as separate sections, only
+; the one installed counts in the space the pages show.
+Section "-64-bit program" SecProgram64
+  File "/oname=quorlin.exe" "${PROGRAM64}"
+SectionEnd
+Section "-32-bit program" SecProgram32
+  File "/oname=quorlin.exe" "${PROGRAM32}"
+SectionEnd
+
+Section /o "Start ${PRODUCT} when I sign in" SecSignIn
+  WriteRegStr HKCU "${RUN_KEY}" "${PRODUCT}" '"$INSTDIR\quorlin.exe"'
+SectionEnd
+
+; Last, so that Add/Remove Programs lists only a finished installation.
+Section "-Registration"
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
   ; A reinstall or an upgrade keeps the user's choice.
@@ -123,14 +135,7 @@ Section "${PRODUCT}" SecProgram
 
   CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\quorlin.exe" "" "$INSTDIR\quorlin.exe" 0 \
     SW_SHOWNORMAL "" "Pobo the penguin on your desktop"
-SectionEnd
 
-Section /o "Start ${PRODUCT} when I sign in" SecSignIn
-  WriteRegStr HKCU "${RUN_KEY}" "${PRODUCT}" '"$INSTDIR\quorlin.exe"'
-SectionEnd
-
-; Last, so that Add/Remove Programs lists only a finished installation.
-Section "-Registration"
   ${IfNot} ${SectionIsSelected} ${SecSignIn}
     DeleteRegValue HKCU "${RUN_KEY}" "${PRODUCT}"
   ${EndIf}
@@ -152,6 +157,12 @@ Function .onInit
   SetShellVarContext current
   !insertmacro USE_NATIVE_REGISTRY
   Call RefuseWhileRunning
+
+  ${If} ${RunningX64}
+    !insertmacro UnselectSection ${SecProgram32}
+  ${Else}
+    !insertmacro UnselectSection ${SecProgram64}
+  ${EndIf}
 
   ; Sign-in start: asked for on the command line, or kept from the last installation.
   ${GetParameters} $0
