@@ -33,8 +33,9 @@ prepare_prefix() {
     wineserver -w
     touch "$WINEPREFIX/.quorlin-ready"
   fi
-  # A prefix made before 32-bit wine was installed runs no 32-bit program (the setup is one).
-  if [ -z "$(ls -A "$WINEPREFIX/drive_c/windows/syswow64" 2>/dev/null)" ]; then
+  # A 64-bit prefix made before 32-bit wine was installed runs no 32-bit program (the setup is one).
+  local wow64="$WINEPREFIX/drive_c/windows/syswow64"
+  if [ -d "$wow64" ] && [ -z "$(ls -A "$wow64")" ]; then
     wine wineboot -u >/dev/null 2>&1
     wineserver -w
   fi
