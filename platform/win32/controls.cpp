@@ -129,7 +129,9 @@ void WindowControls::drawText(HDC dc) const {
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         const ControlSpec& c = controls_[i];
         if (fontOf_[i] < 0) continue;
-        const ColorRef colour = isSystemColour(c.foreColor) ? GetSysColor(systemColourIndex(c.foreColor)) : c.foreColor;
+        const ColorRef colour = isSystemColour(c.foreColor)
+                                    ? static_cast<ColorRef>(GetSysColor(systemColourIndex(c.foreColor)))
+                                    : c.foreColor;
         SetTextColor(dc, colour);
         SelectedFont selected(dc, fonts_[static_cast<std::size_t>(fontOf_[i])].get());
         RECT r = rectOf(c);
