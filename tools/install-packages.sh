@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build ccache g++ googletest libgtest-dev
   g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
-  wine wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick
+  wine wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick xcompmgr
   # The setup program, and the 32-bit build it carries beside the 64-bit one.
   nsis g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine32:i386
 )

@@ -5,6 +5,7 @@
 #   stop_wine_desktop
 
 QL_XVFB_PID=""
+QL_XCOMPMGR_PID=""
 QL_KEEPER_PID=""
 
 start_display() {
@@ -15,6 +16,12 @@ start_display() {
     Xvfb "$DISPLAY" -screen 0 1024x768x24 -noreset -nolisten tcp >/dev/null 2>&1 &
     QL_XVFB_PID=$!
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  fi
+  # A compositing manager, so whole-window opacity shows on screen as on Windows
+  # (the colour key works without one; the fade would not).
+  if ! pgrep -f "xcompmgr.*-d $DISPLAY" >/dev/null 2>&1; then
+    xcompmgr -d "$DISPLAY" >/dev/null 2>&1 &
+    QL_XCOMPMGR_PID=$!
   fi
   # Wine reads the work area from the root window when its session starts.
   xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA "$workarea"
@@ -55,6 +62,7 @@ start_wine_session() {
 stop_wine_desktop() {
   wineserver -k 2>/dev/null || true
   [ -n "$QL_KEEPER_PID" ] && kill "$QL_KEEPER_PID" 2>/dev/null || true
+  [ -n "$QL_XCOMPMGR_PID" ] && kill "$QL_XCOMPMGR_PID" 2>/dev/null || true
   [ -n "$QL_XVFB_PID" ] && kill "$QL_XVFB_PID" 2>/dev/null || true
-  QL_KEEPER_PID="" QL_XVFB_PID=""
+  QL_KEEPER_PID="" QL_XCOMPMGR_PID="" QL_XVFB_PID=""
 }

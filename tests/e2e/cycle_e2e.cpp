@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -18,7 +19,22 @@ struct Sample {
     BYTE alpha;
     DWORD flags;
     int frame;  // sprite frame on screen, 0 when none matched exactly (fading)
+    int standsOut;  // pixels of the window's area that differ clearly from the backdrop
 };
+
+int standingOut(const ScreenShot& shot, const RECT& r, std::uint32_t backdrop) {
+    int count = 0;
+    for (int y = std::max<int>(r.top, shot.top); y < std::min<int>(r.bottom, shot.top + shot.height); ++y)
+        for (int x = std::max<int>(r.left, shot.left); x < std::min<int>(r.right, shot.left + shot.width); ++x) {
+            const std::uint32_t p = shot.at(x, y);
+            for (int shift = 0; shift <= 16; shift += 8)
+                if (std::abs(static_cast<int>((p >> shift) & 0xFF) - static_cast<int>((backdrop >> shift) & 0xFF)) > 16) {
+                    ++count;
+                    break;
+                }
+        }
+    return count;
+}
 
 class Cycle : public ::testing::Test {
 protected:
@@ -36,11 +52,12 @@ protected:
             10s);
         const DWORD start = GetTickCount();
         while (window && GetTickCount() - start < limitMs) {
-            Sample s{GetTickCount() - start, {}, 255, 0, 0};
+            Sample s{GetTickCount() - start, {}, 255, 0, 0, 0};
             GetWindowRect(window, &s.rect);
             GetLayeredWindowAttributes(window, nullptr, &s.alpha, &s.flags);
             const ScreenShot shot = captureScreen(0, 0, 200, 200);
             s.frame = shownFrame(shot, s.rect.left, s.rect.top, kBackdrop);
+            s.standsOut = standingOut(shot, s.rect, kBackdrop);
             samples.push_back(s);
             if (until(s)) break;
             pumpFor(50);  // the backdrop repaints what the character uncovers
@@ -109,6 +126,12 @@ TEST_F(Cycle, WalksArrivesDrinksShowsTheMessengerFadesAndComesBack) {
     for (const Sample& s : samples)
         if (s.flags & LWA_ALPHA) lowest = std::min(lowest, s.alpha);
     EXPECT_LE(lowest, 5);
+    // And on screen: at its faintest nothing of the character stands out from the backdrop.
+    int faintest = 1 << 30;
+    for (const Sample& s : samples)
+        if ((s.flags & LWA_ALPHA) && s.alpha <= 5) faintest = std::min(faintest, s.standsOut);
+    EXPECT_EQ(faintest, 0);
+    EXPECT_GT(at(5000).standsOut, 1000) << "fully drawn while walking";
     ASSERT_TRUE(walkedAgain) << "no return to the start place within " << samples.back().ms << " ms";
     EXPECT_EQ(samples.back().rect.top, -20);
     EXPECT_NEAR(samples.back().ms / 1000.0, 20 + 107 + 2.6 + 15, 4.0);

@@ -1,10 +1,10 @@
 // Does nothing, for as long as it runs: keeps wine's session processes alive
-// between test programs.
+// between test programs. It asks for the desktop window once, so that wine's
+// desktop process starts here and not inside a test, whose output pipe it
+// would inherit and hold open.
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    // Wine starts its desktop process for the first program that asks for the
-    // desktop; started here it outlives every test and holds none of their pipes.
     GetDesktopWindow();
     Sleep(INFINITE);
     return 0;
