@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the unit and asset tests on Linux,
-# then the end-to-end tests of the Windows program under wine on a virtual display.
+# then the end-to-end tests of the Windows program under wine on a virtual display
+# (display :91, or $QUORLIN_TEST_DISPLAY).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -16,14 +17,14 @@ cmake --build --preset windows -j2
 
 source tools/wine-desktop.sh
 trap stop_wine_desktop EXIT
-start_display 91 "0, 0, 1024, 738"
+start_display "${QUORLIN_TEST_DISPLAY:-91}" "0, 0, 1024, 738"
 prepare_prefix "$root/build/wine/e2e-prefix"
 start_wine_session "$root/build/windows/wine_keeper.exe"
 ctest --test-dir build/windows --output-on-failure -L '^e2e$'
 
 # A work area 150 px high: the walk arrives after 20 s, a whole cycle takes about 2.5 minutes.
 stop_wine_desktop
-start_display 91 "0, 0, 1024, 150"
+start_display "${QUORLIN_TEST_DISPLAY:-91}" "0, 0, 1024, 150"
 prepare_prefix "$root/build/wine/e2e-prefix"
 start_wine_session "$root/build/windows/wine_keeper.exe"
 ctest --test-dir build/windows --output-on-failure -L '^e2e-short$'
