@@ -43,13 +43,7 @@ protected:
     // Watches the character every 50 ms until `until` returns true or `limit` passes.
     std::vector<Sample> watch(QuorlinProcess& quorlin, DWORD limitMs, const std::function<bool(const Sample&)>& until) {
         std::vector<Sample> samples;
-        HWND window = nullptr;
-        waitUntil(
-            [&] {
-                window = quorlin.character();
-                return window && (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED);
-            },
-            10s);
+        HWND window = quorlin.keyedCharacter();
         const DWORD start = GetTickCount();
         while (window && GetTickCount() - start < limitMs) {
             Sample s{GetTickCount() - start, {}, 255, 0, 0, 0};

@@ -153,17 +153,6 @@ void PrintTo(const Footprint& f, std::ostream* os) {
         << (f.ontop ? std::to_string(*f.ontop) : "none") << ", program written " << f.programWritten << "}";
 }
 
-HWND waitForShownCharacter(const QuorlinProcess& quorlin) {
-    HWND window = nullptr;
-    waitUntil(
-        [&] {
-            window = quorlin.character();
-            return window && IsWindowVisible(window) && (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED);
-        },
-        10s);
-    return window;
-}
-
 // Puts the settings key back as it was, for the other tests sharing the prefix.
 class SettingsRestorer {
 public:
@@ -251,7 +240,7 @@ TEST_F(Setup, SilentInstallSetsQuorlinUpAndSilentUninstallTakesItAway) {
 
     {
         QuorlinProcess quorlin(installedProgram());
-        HWND window = waitForShownCharacter(quorlin);
+        HWND window = quorlin.keyedCharacter();
         EXPECT_NE(window, nullptr) << "the installed program shows Pobo";
     }
 
@@ -298,7 +287,7 @@ TEST_F(Setup, RefusesWhileQuorlinRuns) {
         SCOPED_TRACE("first installation");
         installSetting(0);  // lets the copy from the build start
         QuorlinProcess running;
-        ASSERT_NE(waitForShownCharacter(running), nullptr);
+        ASSERT_NE(running.keyedCharacter(), nullptr);
         const Footprint before = footprint();
         EXPECT_EQ(runSetup(), kRefused);
         EXPECT_EQ(footprint(), before);
@@ -309,7 +298,7 @@ TEST_F(Setup, RefusesWhileQuorlinRuns) {
     {
         SCOPED_TRACE("installed copy running");
         QuorlinProcess running(installedProgram());
-        ASSERT_NE(waitForShownCharacter(running), nullptr);
+        ASSERT_NE(running.keyedCharacter(), nullptr);
         const Footprint before = footprint();
         const std::string uninstaller = "\"" + installedUninstaller() + "\" /S";
         // The listed uninstaller hands its work to a copy of itself and ends at
@@ -344,7 +333,7 @@ TEST(Windows32, The32BitBuildShowsPobo) {
     installSetting(0);
     {
         QuorlinProcess quorlin(QL_E2E_EXE32);
-        HWND window = waitForShownCharacter(quorlin);
+        HWND window = quorlin.keyedCharacter();
         ASSERT_NE(window, nullptr);
         RECT r{};
         GetWindowRect(window, &r);

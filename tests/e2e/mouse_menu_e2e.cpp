@@ -19,12 +19,8 @@ protected:
     void SetUp() override {
         installSetting(0);
         quorlin = std::make_unique<QuorlinProcess>();
-        ASSERT_TRUE(waitUntil(
-            [&] {
-                character = quorlin->character();
-                return character && (GetWindowLongA(character, GWL_EXSTYLE) & WS_EX_LAYERED);
-            },
-            10s));
+        character = quorlin->keyedCharacter();
+        ASSERT_NE(character, nullptr);
     }
     void TearDown() override {
         if (openMenu()) pressKey(VK_ESCAPE);

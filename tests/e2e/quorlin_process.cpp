@@ -64,6 +64,19 @@ HWND QuorlinProcess::findWindow(const char* className, const char* title) const 
     return search.found;
 }
 
+HWND QuorlinProcess::keyedCharacter(std::chrono::milliseconds timeout) const {
+    HWND window = nullptr;
+    const bool keyed = waitUntil(
+        [&] {
+            window = character();
+            DWORD flags = 0;
+            return window && IsWindowVisible(window) &&
+                   GetLayeredWindowAttributes(window, nullptr, nullptr, &flags) && (flags & LWA_COLORKEY);
+        },
+        timeout);
+    return keyed ? window : nullptr;
+}
+
 void installSetting(DWORD ontop) {
     HKEY key = nullptr;
     RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);

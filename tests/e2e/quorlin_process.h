@@ -27,6 +27,9 @@ public:
     // The first top-level window of this process with the class and title.
     HWND findWindow(const char* className, const char* title) const;
     HWND character() const { return findWindow("QuorlinForm", "Quorlin"); }
+    // The character window once start-up has shown it and keyed its blue
+    // out (not merely made it layered), or null after `timeout`.
+    HWND keyedCharacter(std::chrono::milliseconds timeout = 10s) const;
     HWND messageBox() const { return findWindow("#32770", "Quorlin"); }
 
 private:

@@ -7,18 +7,6 @@
 namespace e2e {
 namespace {
 
-// The character window once start-up has keyed it.
-HWND waitForCharacter(QuorlinProcess& quorlin) {
-    HWND window = nullptr;
-    waitUntil(
-        [&] {
-            window = quorlin.character();
-            return window && IsWindowVisible(window) && (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED);
-        },
-        10s);
-    return window;
-}
-
 TEST(Startup, RefusesWithoutTheSettingAndNeverShowsTheCharacter) {
     removeSettingsKey();
     QuorlinProcess quorlin;
@@ -49,7 +37,7 @@ TEST(Startup, ShowsTheKeyedCharacterAtTheStartPlace) {
         SCOPED_TRACE(ontop);
         installSetting(ontop);
         QuorlinProcess quorlin;
-        HWND window = waitForCharacter(quorlin);
+        HWND window = quorlin.keyedCharacter();
         ASSERT_NE(window, nullptr);
         RECT r{};
         GetWindowRect(window, &r);
@@ -78,7 +66,7 @@ TEST(Startup, TheKeyColourIsTransparentOnScreen) {
     Backdrop backdrop(0, 0, 300, 300, RGB(200, 30, 160));
     const std::uint32_t backdropPixel = 0xC81EA0;
     QuorlinProcess quorlin;
-    HWND window = waitForCharacter(quorlin);
+    HWND window = quorlin.keyedCharacter();
     ASSERT_NE(window, nullptr);
     // Before the first step (1 s) the window is at the start place, showing
     // one of the walk frames: the screen must be exactly that frame with the
@@ -100,9 +88,9 @@ TEST(Startup, TheKeyColourIsTransparentOnScreen) {
 TEST(Startup, TwoCopiesBothRun) {
     installSetting(0);
     QuorlinProcess first;
-    ASSERT_NE(waitForCharacter(first), nullptr);
+    ASSERT_NE(first.keyedCharacter(), nullptr);
     QuorlinProcess second;
-    ASSERT_NE(waitForCharacter(second), nullptr);
+    ASSERT_NE(second.keyedCharacter(), nullptr);
     EXPECT_NE(first.character(), second.character());
     EXPECT_FALSE(first.exited(0ms));
 }
@@ -110,7 +98,7 @@ TEST(Startup, TwoCopiesBothRun) {
 TEST(Startup, WalkingNeverTakesTheFocus) {
     installSetting(0);
     QuorlinProcess quorlin;
-    HWND character = waitForCharacter(quorlin);
+    HWND character = quorlin.keyedCharacter();
     ASSERT_NE(character, nullptr);
     Backdrop other(400, 400, 200, 100, RGB(255, 255, 255));
     SetForegroundWindow(other.window());
