@@ -10,8 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/e2e/input.h"
-#include "tests/e2e/quorlin_process.h"
+#include "tests/e2e/running_quorlin.h"
 #include "tests/e2e/screen.h"
 
 #include <commctrl.h>  // after windows.h
@@ -21,12 +20,6 @@ namespace {
 
 constexpr int kWidth = 344, kHeight = 222;
 constexpr const char* kWebSite = "http://www.kestrane.example";
-
-RECT rectOf(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    return r;
-}
 
 bool isWhite(std::uint32_t pixel) { return pixel == 0xFFFFFF; }
 
@@ -41,31 +34,20 @@ constexpr TextRow kRows[] = {
     {"Label3", 24, 176, 16}, {"Label2", 8, 200, 15},
 };
 
-class AboutWindow : public ::testing::Test {
+class AboutWindow : public RunningQuorlin {
 protected:
     void SetUp() override {
-        installSetting(0);
-        quorlin = std::make_unique<QuorlinProcess>();
-        character = quorlin->keyedCharacter();
-        ASSERT_NE(character, nullptr);
+        RunningQuorlin::SetUp();
+        if (HasFatalFailure()) return;
         about = openAbout();
         ASSERT_NE(about, nullptr) << "the About command showed no About window";
         origin = rectOf(about);
         pumpFor(300);  // painted
     }
-    void TearDown() override {
-        if (openMenu()) pressKey(VK_ESCAPE);
-        quorlin.reset();
-    }
-
     // The About command: right-click the character, then the menu's first item.
     HWND openAbout() {
-        const RECT before = rectOf(character);
-        waitUntil([&] { return rectOf(character).left != before.left; }, 3s);  // a second free of walk steps
-        const RECT r = rectOf(character);
-        click(r.left + 70, r.top + 60, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
-        HWND menu = nullptr;
-        if (!waitUntil([&] { return (menu = openMenu()) != nullptr; }, 3s)) return nullptr;
+        HWND menu = openPopup();
+        if (!menu) return nullptr;
         const RECT m = rectOf(menu);
         click(m.left + 60, m.top + 14, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
         HWND window = nullptr;
@@ -82,8 +64,6 @@ protected:
     std::uint32_t at(const ScreenShot& shot, int x, int y) { return shot.at(origin.left + x, origin.top + y); }
     POINT screenPoint(int x, int y) const { return {origin.left + x, origin.top + y}; }
 
-    std::unique_ptr<QuorlinProcess> quorlin;
-    HWND character = nullptr;
     HWND about = nullptr;
     RECT origin{};
 };

@@ -1,45 +1,14 @@
 // Dragging the real program's character and using its popup menu with real input.
 #include <gtest/gtest.h>
 
-#include "tests/e2e/input.h"
-#include "tests/e2e/quorlin_process.h"
+#include "tests/e2e/running_quorlin.h"
 #include "tests/e2e/screen.h"
 
 namespace e2e {
 namespace {
 
-RECT rectOf(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    return r;
-}
-
-class MouseAndMenu : public ::testing::Test {
+class MouseAndMenu : public RunningQuorlin {
 protected:
-    void SetUp() override {
-        installSetting(0);
-        quorlin = std::make_unique<QuorlinProcess>();
-        character = quorlin->keyedCharacter();
-        ASSERT_NE(character, nullptr);
-    }
-    void TearDown() override {
-        if (openMenu()) pressKey(VK_ESCAPE);
-        quorlin.reset();
-    }
-    // Waits for a walk step, so the next second is free of moves.
-    RECT justAfterAStep() {
-        const RECT before = rectOf(character);
-        waitUntil([&] { return rectOf(character).left != before.left; }, 3s);
-        return rectOf(character);
-    }
-    // Right-clicks the character and waits for its menu.
-    HWND openPopup() {
-        const RECT r = justAfterAStep();
-        click(r.left + 70, r.top + 60, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
-        HWND menu = nullptr;
-        waitUntil([&] { return (menu = openMenu()) != nullptr; }, 3s);
-        return menu;
-    }
     // The top-left pixel of the first item: the first column and row in the
     // menu window with the icon strip's first colour.
     POINT firstItemOrigin(HWND menu) {
@@ -50,8 +19,6 @@ protected:
                 if (shot.at(x, y) == 0xBED5F5) return {x, y};
         return {-1, -1};
     }
-    std::unique_ptr<QuorlinProcess> quorlin;
-    HWND character = nullptr;
 };
 
 TEST_F(MouseAndMenu, ADragMovesTheWindowByThePointerAndTheWalkGoesOnFromTheDrop) {
