@@ -12,6 +12,11 @@ cmake --preset linux >/dev/null
 cmake --build --preset linux -j2
 ctest --test-dir build/linux --output-on-failure -j2
 
+# The same unit and asset tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+cmake --preset linux-sanitize >/dev/null
+cmake --build --preset linux-sanitize -j2
+ctest --preset linux-sanitize
+
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j2
 
@@ -28,3 +33,7 @@ start_display "${QUORLIN_TEST_DISPLAY:-91}" "0, 0, 1024, 150"
 prepare_prefix "$root/build/wine/e2e-prefix"
 start_wine_session "$root/build/windows/wine_keeper.exe"
 ctest --test-dir build/windows --output-on-failure -L '^e2e-short$'
+
+# The long soak, on the same short work area: about ten minutes of dragging and
+# menu use, with the process's memory and handles watched throughout.
+ctest --test-dir build/windows --output-on-failure -L '^slow$'
