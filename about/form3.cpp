@@ -23,16 +23,16 @@ constexpr ColorRef kDarkGrey = rgb(64, 64, 64);
 constexpr ColorRef kLavender = rgb(128, 128, 255);
 
 WindowSpec form3Stored() {
-    WindowSpec spec;
-    spec.formName = "Form3";
-    spec.text = "About";
-    spec.width = 344;
-    spec.height = 222;
-    spec.background = rgb(255, 255, 255);
-    spec.showInTaskbar = false;
-    spec.hiddenOwner = true;  // the fade's style change would otherwise give it a taskbar button
-    spec.centred = true;
-    return spec;
+    WindowSpec stored;
+    stored.formName = "Form3";
+    stored.text = "About";
+    stored.width = 344;
+    stored.height = 222;
+    stored.background = rgb(255, 255, 255);
+    stored.showInTaskbar = false;
+    stored.hiddenOwner = true;  // the fade's style change would otherwise give it a taskbar button
+    stored.centred = true;
+    return stored;
 }
 
 // One line of text, sized to fit it.

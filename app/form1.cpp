@@ -9,16 +9,16 @@ namespace ql {
 namespace {
 
 WindowSpec form1Stored() {
-    WindowSpec spec;
-    spec.formName = "Form1";
-    spec.text = "Quorlin";
-    spec.left = -194;
-    spec.top = -75;
-    spec.width = 101;
-    spec.height = 125;
-    spec.background = rgb(0, 0, 255);
-    spec.showInTaskbar = false;
-    return spec;
+    WindowSpec stored;
+    stored.formName = "Form1";
+    stored.text = "Quorlin";
+    stored.left = -194;
+    stored.top = -75;
+    stored.width = 101;
+    stored.height = 125;
+    stored.background = rgb(0, 0, 255);
+    stored.showInTaskbar = false;
+    return stored;
 }
 
 }  // namespace

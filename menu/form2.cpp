@@ -8,13 +8,13 @@ namespace ql {
 namespace {
 
 WindowSpec form2Stored() {
-    WindowSpec spec;
-    spec.formName = "Form2";
-    spec.text = "Quorlin menu host";
-    spec.width = 1;
-    spec.height = 1;
-    spec.showInTaskbar = false;
-    return spec;
+    WindowSpec stored;
+    stored.formName = "Form2";
+    stored.text = "Quorlin menu host";
+    stored.width = 1;
+    stored.height = 1;
+    stored.showInTaskbar = false;
+    return stored;
 }
 
 }  // namespace

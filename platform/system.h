@@ -106,7 +106,7 @@ public:
     virtual void deletePictureDc(Hdc dc) = 0;
 
     // Form runtime primitives.
-    virtual Hwnd createWindow(const WindowSpec& spec, WindowEvents& events) = 0;  // hidden
+    virtual Hwnd createWindow(const WindowSpec& stored, WindowEvents& events) = 0;  // hidden
     virtual void destroyWindow(Hwnd window) = 0;
     virtual void setVisible(Hwnd window, bool visible) = 0;
     virtual bool isVisible(Hwnd window) = 0;

@@ -22,7 +22,7 @@ void SimSystem::layOutControls(std::vector<ControlSpec>& controls, Point dpi) {
 }
 
 bool SimSystem::routeToControl(Window& w, MouseAction action, int buttons, int x, int y) {
-    const int routed = w.controlMouse.route(w.spec.controls, action, buttons, x, y);
+    const int routed = w.controlMouse.route(w.stored.controls, action, buttons, x, y);
     if (routed == ControlMouse::kForm) return false;
     if (routed >= 0) w.events->onControlClick(routed);
     return true;
@@ -31,35 +31,35 @@ bool SimSystem::routeToControl(Window& w, MouseAction action, int buttons, int x
 const std::vector<ControlSpec>& SimSystem::controls(Hwnd handle) const {
     static const std::vector<ControlSpec> none;
     const Window* w = findWindow(handle);
-    return w ? w->spec.controls : none;
+    return w ? w->stored.controls : none;
 }
 
 PointerShape SimSystem::pointerAt(int x, int y) const {
     const Hwnd handle = windowAt(x, y);
     if (!handle) return PointerShape::Default;
     const Window& w = windows_.at(handle);
-    const int i = controlAt(w.spec.controls, x - w.rect.left, y - w.rect.top);
-    return i < 0 ? PointerShape::Default : w.spec.controls[static_cast<std::size_t>(i)].pointer;
+    const int i = controlAt(w.stored.controls, x - w.rect.left, y - w.rect.top);
+    return i < 0 ? PointerShape::Default : w.stored.controls[static_cast<std::size_t>(i)].pointer;
 }
 
 std::string SimSystem::toolTipAt(int x, int y) const {
     const Hwnd handle = windowAt(x, y);
     if (!handle) return {};
     const Window& w = windows_.at(handle);
-    const int i = controlAt(w.spec.controls, x - w.rect.left, y - w.rect.top);
-    return i < 0 ? std::string() : w.spec.controls[static_cast<std::size_t>(i)].toolTip;
+    const int i = controlAt(w.stored.controls, x - w.rect.left, y - w.rect.top);
+    return i < 0 ? std::string() : w.stored.controls[static_cast<std::size_t>(i)].toolTip;
 }
 
 bool SimSystem::hasTaskbarButton(Hwnd handle) const {
     const Window* w = findWindow(handle);
     if (!w || !w->visible) return false;
     if (w->exStyle & WS_EX_APPWINDOW) return true;
-    return !w->spec.hiddenOwner && !(w->exStyle & WS_EX_TOOLWINDOW);
+    return !w->stored.hiddenOwner && !(w->exStyle & WS_EX_TOOLWINDOW);
 }
 
 void SimSystem::showActivated(Hwnd handle) {
     Window& w = window(handle);
-    if (!w.visible && tracing_) note("Show " + w.spec.formName);
+    if (!w.visible && tracing_) note("Show " + w.stored.formName);
     w.visible = true;
     activate(w);
 }

@@ -25,9 +25,9 @@ Hmenu SimSystem::buildMenu(const std::vector<MenuSpec>& items) {
     const Hmenu handle = reinterpret_cast<Hmenu>(nextMenu_);
     nextMenu_ += 4;
     std::vector<MenuEntry> entries;
-    for (const MenuSpec& spec : items) {
-        MenuEntry entry{spec.caption, spec.id, 0, 0, false, nullptr};
-        if (!spec.items.empty()) entry.popup = buildMenu(spec.items);
+    for (const MenuSpec& stored : items) {
+        MenuEntry entry{stored.caption, stored.id, 0, 0, false, nullptr};
+        if (!stored.items.empty()) entry.popup = buildMenu(stored.items);
         entries.push_back(entry);
     }
     menus_[handle] = std::move(entries);
@@ -57,7 +57,7 @@ WindowProc SimSystem::setWindowProc(Hwnd handle, WindowProc procedure) {
     const WindowProc previous = w->procedure ? w->procedure : &baseProcedure;
     w->procedure = procedure == &baseProcedure ? nullptr : procedure;
     if (tracing_)
-        note("SetWindowLongPtrA " + w->spec.formName + " WNDPROC " + (w->procedure ? "replaced" : "restored"));
+        note("SetWindowLongPtrA " + w->stored.formName + " WNDPROC " + (w->procedure ? "replaced" : "restored"));
     return previous;
 }
 
@@ -168,7 +168,7 @@ void SimSystem::trackPopupMenu(Hmenu popup, Hwnd owner) {
     Window* host = windows_.count(owner) ? &windows_[owner] : nullptr;
     if (it == menus_.end() || !host) return;
     ++popupsOpened_;
-    if (tracing_) note("TrackPopupMenu " + host->spec.formName);
+    if (tracing_) note("TrackPopupMenu " + host->stored.formName);
 
     SimPopup menu(*this, owner);
     int top = 0;

@@ -175,7 +175,7 @@ public:
     std::int32_t regSetValueEx(Hkey key, const char* name, std::uint32_t reserved, std::uint32_t type,
                                const std::uint8_t* data, std::uint32_t size) override;
     std::int32_t regCloseKey(Hkey key) override;
-    Hwnd createWindow(const WindowSpec& spec, WindowEvents& events) override;
+    Hwnd createWindow(const WindowSpec& stored, WindowEvents& events) override;
     void destroyWindow(Hwnd window) override;
     void setVisible(Hwnd window, bool visible) override;
     bool isVisible(Hwnd window) override;
@@ -235,7 +235,7 @@ private:
     LongPtr baseWindowProc(Hwnd window, std::uint32_t message, UintPtr wParam, LongPtr lParam);
 
     struct Window {
-        WindowSpec spec;
+        WindowSpec stored;
         WindowEvents* events = nullptr;
         Rect rect;
         std::int32_t exStyle = 0;

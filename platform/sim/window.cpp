@@ -37,29 +37,29 @@ std::string SimSystem::nameOf(Hwnd handle) const {
     if (handle == hwndTopmost()) return "TOPMOST";
     if (handle == hwndNotopmost()) return "NOTOPMOST";
     const Window* w = findWindow(handle);
-    return w ? w->spec.formName : std::string("(unknown)");
+    return w ? w->stored.formName : std::string("(unknown)");
 }
 
 Hwnd SimSystem::findWindow(const std::string& formName) const {
     for (const auto& [handle, w] : windows_)
-        if (formName == w.spec.formName) return handle;
+        if (formName == w.stored.formName) return handle;
     return nullptr;
 }
 
-Hwnd SimSystem::createWindow(const WindowSpec& spec, WindowEvents& events) {
+Hwnd SimSystem::createWindow(const WindowSpec& stored, WindowEvents& events) {
     const Hwnd handle = reinterpret_cast<Hwnd>(nextHandle_);
     nextHandle_ += 4;
     Window& w = windows_[handle];
-    w.spec = spec;
+    w.stored = stored;
     w.events = &events;
-    w.rect = {spec.left, spec.top, spec.left + spec.width, spec.top + spec.height};
-    w.exStyle = (spec.showInTaskbar && taskVisible_) || spec.hiddenOwner ? 0 : WS_EX_TOOLWINDOW;
+    w.rect = {stored.left, stored.top, stored.left + stored.width, stored.top + stored.height};
+    w.exStyle = (stored.showInTaskbar && taskVisible_) || stored.hiddenOwner ? 0 : WS_EX_TOOLWINDOW;
     w.stackStamp = nextStamp_++;
-    layOutControls(w.spec.controls, dpi_);
-    w.pixels.assign(static_cast<std::size_t>(spec.width) * spec.height, 0);
-    if (!spec.menuBar.empty()) w.menuBar = buildMenu(spec.menuBar);
+    layOutControls(w.stored.controls, dpi_);
+    w.pixels.assign(static_cast<std::size_t>(stored.width) * stored.height, 0);
+    if (!stored.menuBar.empty()) w.menuBar = buildMenu(stored.menuBar);
     repaint(w);
-    if (tracing_) note("CreateWindow " + spec.formName);
+    if (tracing_) note("CreateWindow " + stored.formName);
     return handle;
 }
 
@@ -74,7 +74,7 @@ void SimSystem::destroyWindow(Hwnd handle) {
 
 void SimSystem::setVisible(Hwnd handle, bool visible) {
     Window& w = window(handle);
-    if (w.visible != visible && tracing_) note((visible ? "Show " : "Hide ") + w.spec.formName);
+    if (w.visible != visible && tracing_) note((visible ? "Show " : "Hide ") + w.stored.formName);
     w.visible = visible;
 }
 
@@ -83,10 +83,10 @@ bool SimSystem::isVisible(Hwnd handle) { return window(handle).visible; }
 Rect SimSystem::windowRect(Hwnd handle) { return window(handle).rect; }
 
 void SimSystem::repaint(Window& w) {
-    composeWindowPixels(w.pixels, w.rect.right - w.rect.left, w.rect.bottom - w.rect.top, w.spec.background,
+    composeWindowPixels(w.pixels, w.rect.right - w.rect.left, w.rect.bottom - w.rect.top, w.stored.background,
                         w.picture);
     // The simulated scheme's window text is black.
-    composeControlPixels(w.pixels, w.rect.right - w.rect.left, w.rect.bottom - w.rect.top, w.spec.controls,
+    composeControlPixels(w.pixels, w.rect.right - w.rect.left, w.rect.bottom - w.rect.top, w.stored.controls,
                          [](ColorRef) { return rgb(0, 0, 0); });
 }
 
@@ -112,7 +112,7 @@ std::int32_t SimSystem::setWindowLong(Hwnd handle, int index, std::int32_t value
     w->exStyle = value & ~WS_EX_TOPMOST;
     if (!(w->exStyle & WS_EX_LAYERED)) w->layeredAttributesSet = false;
     if (tracing_)
-        note("SetWindowLongA " + w->spec.formName + std::string(" EXSTYLE ") + hex(static_cast<std::uint32_t>(value)));
+        note("SetWindowLongA " + w->stored.formName + std::string(" EXSTYLE ") + hex(static_cast<std::uint32_t>(value)));
     return previous;
 }
 
@@ -124,7 +124,7 @@ std::int32_t SimSystem::setLayeredWindowAttributes(Hwnd handle, ColorRef key, st
     w->layering = {key, alpha, flags};
     w->layeredAttributesSet = true;
     if (tracing_)
-        note("SetLayeredWindowAttributes " + w->spec.formName + " " + hex(key) + " " + std::to_string(alpha) + " " +
+        note("SetLayeredWindowAttributes " + w->stored.formName + " " + hex(key) + " " + std::to_string(alpha) + " " +
              std::to_string(flags));
     return 1;
 }
@@ -145,7 +145,7 @@ std::int32_t SimSystem::setWindowPos(Hwnd handle, Hwnd insertAfter, int x, int y
     Window* w = windows_.count(handle) ? &windows_[handle] : nullptr;
     if (!w) return 0;
     if (tracing_)
-        note("SetWindowPos " + w->spec.formName + " " + nameOf(insertAfter) + " " + std::to_string(x) + " " +
+        note("SetWindowPos " + w->stored.formName + " " + nameOf(insertAfter) + " " + std::to_string(x) + " " +
              std::to_string(y) + " " + hex(flags));
     if (!(flags & SWP_NOMOVE)) {
         const int width = w->rect.right - w->rect.left, height = w->rect.bottom - w->rect.top;

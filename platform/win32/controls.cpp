@@ -44,17 +44,17 @@ private:
 
 constexpr UINT kTextFormat = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX;
 
-HFONT createFont(const FontSpec& spec, int pixelsPerInchY) {
+HFONT createFont(const FontSpec& stored, int pixelsPerInchY) {
     LOGFONTA lf{};
-    lf.lfHeight = -static_cast<LONG>(std::lround(spec.points * pixelsPerInchY / 72.0));
-    lf.lfWeight = spec.weight;
-    lf.lfUnderline = spec.underline ? TRUE : FALSE;
-    lf.lfCharSet = spec.charset;
+    lf.lfHeight = -static_cast<LONG>(std::lround(stored.points * pixelsPerInchY / 72.0));
+    lf.lfWeight = stored.weight;
+    lf.lfUnderline = stored.underline ? TRUE : FALSE;
+    lf.lfCharSet = stored.charset;
     lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
     lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     lf.lfQuality = DEFAULT_QUALITY;
     lf.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    lstrcpynA(lf.lfFaceName, spec.name.c_str(), LF_FACESIZE);
+    lstrcpynA(lf.lfFaceName, stored.name.c_str(), LF_FACESIZE);
     return CreateFontIndirectA(&lf);
 }
 

@@ -18,14 +18,14 @@ HMENU raw(Hmenu menu) { return reinterpret_cast<HMENU>(menu); }
 
 HMENU createMenuBar(const std::vector<MenuSpec>& items) {
     HMENU bar = CreateMenu();
-    for (const MenuSpec& spec : items) {
-        if (spec.items.empty()) {
-            AppendMenuA(bar, MF_STRING, spec.id, spec.caption.c_str());
+    for (const MenuSpec& stored : items) {
+        if (stored.items.empty()) {
+            AppendMenuA(bar, MF_STRING, stored.id, stored.caption.c_str());
             continue;
         }
         HMENU popup = CreatePopupMenu();
-        for (const MenuSpec& item : spec.items) AppendMenuA(popup, MF_STRING, item.id, item.caption.c_str());
-        AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), spec.caption.c_str());
+        for (const MenuSpec& item : stored.items) AppendMenuA(popup, MF_STRING, item.id, item.caption.c_str());
+        AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), stored.caption.c_str());
     }
     return bar;
 }

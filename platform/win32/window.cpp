@@ -121,23 +121,23 @@ Win32System::~Win32System() {
     for (auto& entry : windows_) DestroyWindow(raw(entry.first));
 }
 
-Hwnd Win32System::createWindow(const WindowSpec& spec, WindowEvents& events) {
+Hwnd Win32System::createWindow(const WindowSpec& stored, WindowEvents& events) {
     auto state = std::make_unique<WindowState>();
     state->events = &events;
-    state->background = spec.background;
-    state->width = spec.width;
-    state->height = spec.height;
-    state->pixels.resize(static_cast<std::size_t>(spec.width) * spec.height);
-    composeWindowPixels(state->pixels, spec.width, spec.height, spec.background, nullptr);
-    const HWND owner = spec.hiddenOwner ? raw(hiddenOwner_.get()) : nullptr;
-    const DWORD exStyle = (spec.showInTaskbar && taskVisible_) || owner ? 0 : WS_EX_TOOLWINDOW;
-    HWND window = CreateWindowExA(exStyle, kWindowClass, spec.text.c_str(), WS_POPUP, spec.left, spec.top,
-                                  spec.width, spec.height, owner,
-                                  spec.menuBar.empty() ? nullptr : createMenuBar(spec.menuBar),
+    state->background = stored.background;
+    state->width = stored.width;
+    state->height = stored.height;
+    state->pixels.resize(static_cast<std::size_t>(stored.width) * stored.height);
+    composeWindowPixels(state->pixels, stored.width, stored.height, stored.background, nullptr);
+    const HWND owner = stored.hiddenOwner ? raw(hiddenOwner_.get()) : nullptr;
+    const DWORD exStyle = (stored.showInTaskbar && taskVisible_) || owner ? 0 : WS_EX_TOOLWINDOW;
+    HWND window = CreateWindowExA(exStyle, kWindowClass, stored.text.c_str(), WS_POPUP, stored.left, stored.top,
+                                  stored.width, stored.height, owner,
+                                  stored.menuBar.empty() ? nullptr : createMenuBar(stored.menuBar),
                                   GetModuleHandleA(nullptr), state.get());
-    if (window && !spec.controls.empty()) {
-        state->controls = std::make_unique<WindowControls>(window, spec.controls, pixelsPerInch().y);
-        state->controls->compose(state->pixels, spec.width, spec.height);
+    if (window && !stored.controls.empty()) {
+        state->controls = std::make_unique<WindowControls>(window, stored.controls, pixelsPerInch().y);
+        state->controls->compose(state->pixels, stored.width, stored.height);
     }
     const Hwnd handle = reinterpret_cast<Hwnd>(window);
     windows_[handle] = std::move(state);

@@ -9,7 +9,7 @@ namespace {
 
 class Probe : public Form {
 public:
-    explicit Probe(Runtime& runtime) : Form(runtime, spec()) {}
+    explicit Probe(Runtime& runtime) : Form(runtime, stored()) {}
 
     void slow_Timer() {
         log.push_back("slow@" + std::to_string(system().now()));
@@ -32,7 +32,7 @@ protected:
     }
 
 private:
-    static WindowSpec spec() {
+    static WindowSpec stored() {
         WindowSpec s;
         s.formName = "Probe";
         s.width = 10;
