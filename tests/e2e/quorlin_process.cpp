@@ -77,6 +77,15 @@ HWND QuorlinProcess::keyedCharacter(std::chrono::milliseconds timeout) const {
     return keyed ? window : nullptr;
 }
 
+::testing::AssertionResult atStartPlace(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    if (r.left == -50 && r.top == -20 && r.right - r.left == 101 && r.bottom - r.top == 125)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "window at (" << r.left << ", " << r.top << "), "
+                                         << r.right - r.left << " x " << r.bottom - r.top;
+}
+
 void installSetting(DWORD ontop) {
     HKEY key = nullptr;
     RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);

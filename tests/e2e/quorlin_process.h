@@ -1,6 +1,7 @@
 // Starting quorlin.exe and finding what it shows, from outside the process.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <chrono>
@@ -40,6 +41,9 @@ private:
 inline constexpr const char* kSettingsKey = "Software\\Kestrane's Software\\Quorlin\\1.0";
 void installSetting(DWORD ontop);
 void removeSettingsKey();
+
+// Whether `window` is the 101 x 125 character window at the start place (-50, -20).
+::testing::AssertionResult atStartPlace(HWND window);
 
 std::string windowText(HWND window);
 std::string dialogItemText(HWND dialog, int id);

@@ -39,12 +39,7 @@ TEST(Startup, ShowsTheKeyedCharacterAtTheStartPlace) {
         QuorlinProcess quorlin;
         HWND window = quorlin.keyedCharacter();
         ASSERT_NE(window, nullptr);
-        RECT r{};
-        GetWindowRect(window, &r);
-        EXPECT_EQ(r.left, -50);
-        EXPECT_EQ(r.top, -20);
-        EXPECT_EQ(r.right - r.left, 101);
-        EXPECT_EQ(r.bottom - r.top, 125);
+        EXPECT_TRUE(atStartPlace(window));
         COLORREF key = 0;
         BYTE alpha = 0;
         DWORD flags = 0;
