@@ -18,6 +18,7 @@ struct Win32System::WindowState {
     ColorRef background = 0;
     int width = 0, height = 0;
     std::vector<std::uint32_t> pixels;
+    std::vector<std::uint32_t> composing;  // the next pixels, kept so a change allocates nothing
     int buttonsHeld = 0;
     std::unique_ptr<WindowControls> controls;  // none for a window without controls
 };
@@ -128,6 +129,7 @@ Hwnd Win32System::createWindow(const WindowSpec& stored, WindowEvents& events) {
     state->width = stored.width;
     state->height = stored.height;
     state->pixels.resize(static_cast<std::size_t>(stored.width) * stored.height);
+    state->composing.resize(state->pixels.size());
     composeWindowPixels(state->pixels, stored.width, stored.height, stored.background, nullptr);
     const HWND owner = stored.hiddenOwner ? raw(hiddenOwner_.get()) : nullptr;
     const DWORD exStyle = (stored.showInTaskbar && taskVisible_) || owner ? 0 : WS_EX_TOOLWINDOW;
@@ -163,8 +165,13 @@ void Win32System::setWindowPicture(Hwnd window, const Image* picture) {
     auto it = windows_.find(window);
     if (it == windows_.end()) return;
     WindowState& state = *it->second;
-    composeWindowPixels(state.pixels, state.width, state.height, state.background, picture);
-    if (state.controls) state.controls->compose(state.pixels, state.width, state.height);
+    composeWindowPixels(state.composing, state.width, state.height, state.background, picture);
+    if (state.controls) state.controls->compose(state.composing, state.width, state.height);
+    // Several frames of a clip are the same picture, and repainting a
+    // colour-keyed window is the dearest thing the program does per tick: the
+    // system rebuilds the window's shape from the key colour.
+    if (state.composing == state.pixels) return;
+    state.pixels.swap(state.composing);
     InvalidateRect(raw(window), nullptr, FALSE);
     UpdateWindow(raw(window));  // on screen now, not at the next message
 }
