@@ -52,6 +52,8 @@ public:
     // A left click (press and release) on a label or picture, by its index in
     // WindowSpec::controls; the form's own mouse events do not see it.
     virtual void onControlClick(int control) = 0;
+    // The user's session is ending (log-off, shut-down): the program must go.
+    virtual void onSessionEnd() = 0;
 
 protected:
     ~WindowEvents() = default;

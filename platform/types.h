@@ -99,6 +99,8 @@ constexpr std::uint32_t KEY_WRITE = 0x20006;
 
 // Messages.
 constexpr std::uint32_t WM_NULL = 0x0000;
+constexpr std::uint32_t WM_QUERYENDSESSION = 0x0011;
+constexpr std::uint32_t WM_ENDSESSION = 0x0016;
 constexpr std::uint32_t WM_DRAWITEM = 0x002B;
 constexpr std::uint32_t WM_MEASUREITEM = 0x002C;
 constexpr std::uint32_t WM_COMMAND = 0x0111;

@@ -136,6 +136,12 @@ void Form::onControlClick(int control) {
     if (click) runtime_.dispatch([&] { click(*this); });
 }
 
+// Nothing is left to save (the one setting is written when it changes), so
+// the program ends at once, whatever it is doing, and asks nothing.
+void Form::onSessionEnd() {
+    if (!runtime_.ended()) runtime_.End();
+}
+
 void Form::onMouse(MouseAction action, int buttons, int x, int y) {
     const float X = static_cast<float>(x) * runtime_.TwipsPerPixelX();
     const float Y = static_cast<float>(y) * runtime_.TwipsPerPixelY();

@@ -78,6 +78,7 @@ private:
     void onTimer(int timerId) override;
     void onCommand(std::uint32_t commandId) override;
     void onControlClick(int control) override;
+    void onSessionEnd() override;
     void moveTo(float leftTwips, float topTwips);
 
     Runtime& runtime_;

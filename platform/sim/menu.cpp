@@ -69,8 +69,28 @@ LongPtr SimSystem::callWindowProc(WindowProc procedure, Hwnd handle, std::uint32
 
 LongPtr SimSystem::baseWindowProc(Hwnd handle, std::uint32_t message, UintPtr wParam, LongPtr /*lParam*/) {
     Window* w = windows_.count(handle) ? &windows_[handle] : nullptr;
-    if (w && message == WM_COMMAND) w->events->onCommand(static_cast<std::uint32_t>(wParam & 0xFFFF));
-    return 0;
+    if (!w) return 0;
+    switch (message) {
+        case WM_COMMAND: w->events->onCommand(static_cast<std::uint32_t>(wParam & 0xFFFF)); return 0;
+        case WM_QUERYENDSESSION: return 1;
+        case WM_ENDSESSION:
+            if (wParam) w->events->onSessionEnd();
+            return 0;
+        default: return 0;
+    }
+}
+
+bool SimSystem::endSession() {
+    const std::vector<Hwnd> windows = zOrder();
+    for (Hwnd handle : windows)
+        if (windows_.count(handle) && callWindowProc(windows_[handle].procedure, handle, WM_QUERYENDSESSION, 0, 0) == 0)
+            return false;
+    if (tracing_) note("EndSession");
+    run([&] {
+        for (Hwnd handle : windows)
+            if (!ended_ && windows_.count(handle)) callWindowProc(windows_[handle].procedure, handle, WM_ENDSESSION, 1, 0);
+    });
+    return true;
 }
 
 Hmenu SimSystem::getMenu(Hwnd handle) {

@@ -129,6 +129,10 @@ public:
     std::uint32_t surfacePixel(Hdc dc, int x, int y) const;  // 0x00RRGGBB
 
     bool processEnded() const { return ended_; }
+    // Logs off as the system does: asks every window, top first, whether the
+    // session may end, then tells each that it ends. False when a window
+    // refused; the windows are told nothing then.
+    bool endSession();
     int mutexCount(const std::string& name) const;
 
     // Windows.

@@ -97,6 +97,10 @@ LRESULT CALLBACK formWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return 0;
         // Windows live and die with their forms, not with a close request.
         case WM_CLOSE: return 0;
+        case WM_QUERYENDSESSION: return TRUE;  // never holds up a log-off or shut-down
+        case WM_ENDSESSION:
+            if (wParam) state->events->onSessionEnd();
+            return 0;
         default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }

@@ -36,6 +36,33 @@ bool QuorlinProcess::exited(std::chrono::milliseconds within) {
            WaitForSingleObject(info_.hProcess, static_cast<DWORD>(within.count())) == WAIT_OBJECT_0;
 }
 
+DWORD QuorlinProcess::exitCode() const {
+    DWORD code = 0;
+    GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+}
+
+namespace {
+struct Collect {
+    DWORD pid;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK collectWindow(HWND window, LPARAM lParam) {
+    auto& c = *reinterpret_cast<Collect*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == c.pid) c.found.push_back(window);
+    return TRUE;
+}
+}  // namespace
+
+std::vector<HWND> QuorlinProcess::windows() const {
+    Collect c{info_.dwProcessId, {}};
+    EnumWindows(collectWindow, reinterpret_cast<LPARAM>(&c));
+    return c.found;
+}
+
 namespace {
 struct Search {
     DWORD pid;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace e2e {
 
@@ -25,6 +26,9 @@ public:
 
     DWORD pid() const { return info_.dwProcessId; }
     bool exited(std::chrono::milliseconds within);
+    DWORD exitCode() const;  // STILL_ACTIVE while it runs
+    // Every top-level window of this process, hidden ones too.
+    std::vector<HWND> windows() const;
     // The first top-level window of this process with the class and title.
     HWND findWindow(const char* className, const char* title) const;
     HWND character() const { return findWindow("QuorlinForm", "Quorlin"); }

@@ -90,6 +90,28 @@ TEST(Startup, TwoCopiesBothRun) {
     EXPECT_FALSE(first.exited(0ms));
 }
 
+// As the system does at log-off: every window is asked, then told. The
+// program lets the session end, then goes by itself, at once and silently.
+TEST(Startup, TheSessionEndingEndsTheProgramWithoutAPrompt) {
+    installSetting(1);
+    QuorlinProcess quorlin;
+    ASSERT_NE(quorlin.keyedCharacter(), nullptr);
+    const std::vector<HWND> windows = quorlin.windows();
+    ASSERT_GE(windows.size(), 2u) << "the character and the hidden menu host";
+    for (HWND window : windows) {
+        DWORD_PTR answer = 0;
+        ASSERT_TRUE(SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 3000,
+                                        &answer));
+        EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE));
+    }
+    for (HWND window : windows) {
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutA(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 3000, &ignored);
+    }
+    EXPECT_TRUE(quorlin.exited(2s)) << "a prompt or a hang would keep it running";
+    EXPECT_EQ(quorlin.exitCode(), 0u);
+}
+
 TEST(Startup, WalkingNeverTakesTheFocus) {
     installSetting(0);
     QuorlinProcess quorlin;
