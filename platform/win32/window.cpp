@@ -171,9 +171,8 @@ void Win32System::setWindowPicture(Hwnd window, const Image* picture) {
     WindowState& state = *it->second;
     composeWindowPixels(state.composing, state.width, state.height, state.background, picture);
     if (state.controls) state.controls->compose(state.composing, state.width, state.height);
-    // Several frames of a clip are the same picture, and repainting a
-    // colour-keyed window is the dearest thing the program does per tick: the
-    // system rebuilds the window's shape from the key colour.
+    // Several frames of a clip are the same picture, and a repaint is by far
+    // the dearest thing a tick asks of the system.
     if (state.composing == state.pixels) return;
     state.pixels.swap(state.composing);
     InvalidateRect(raw(window), nullptr, FALSE);
