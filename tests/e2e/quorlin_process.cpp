@@ -63,32 +63,13 @@ std::vector<HWND> QuorlinProcess::windows() const {
     return c.found;
 }
 
-namespace {
-struct Search {
-    DWORD pid;
-    const char* className;
-    const char* title;
-    HWND found;
-};
-
-BOOL CALLBACK visit(HWND window, LPARAM lParam) {
-    auto& search = *reinterpret_cast<Search*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char cls[64] = {};
-    GetClassNameA(window, cls, sizeof cls);
-    if (owner == search.pid && lstrcmpA(cls, search.className) == 0 && windowText(window) == search.title) {
-        search.found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-}  // namespace
-
 HWND QuorlinProcess::findWindow(const char* className, const char* title) const {
-    Search search{info_.dwProcessId, className, title, nullptr};
-    EnumWindows(visit, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND window : windows()) {
+        char cls[64] = {};
+        GetClassNameA(window, cls, sizeof cls);
+        if (lstrcmpA(cls, className) == 0 && windowText(window) == title) return window;
+    }
+    return nullptr;
 }
 
 HWND QuorlinProcess::keyedCharacter(std::chrono::milliseconds timeout) const {
