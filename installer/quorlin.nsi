@@ -3,13 +3,18 @@
 ;   VERSION   the product version, e.g. 1.0
 ;   OUTFILE   where the setup goes
 ;   PROGRAM64 PROGRAM32   the two builds of quorlin.exe
+;   X64_ONLY  when defined: a 64-bit setup, with the 64-bit program alone
 ;   ICON      the program icon
 ;   WIZARD    the picture of the welcome and finish pages
 ;
 ; Command line (besides the usual /S and /D=):
 ;   /AUTOSTART   starts Quorlin at sign-in, also in silent mode
 
-Unicode true
+!ifdef X64_ONLY
+  Target amd64-unicode
+!else
+  Unicode true
+!endif
 ManifestDPIAware true
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
@@ -96,9 +101,13 @@ FunctionEnd
 
 ; The 64-bit program reads the 64-bit view of the registry.
 !macro USE_NATIVE_REGISTRY
+!ifdef X64_ONLY
+  SetRegView 64
+!else
   ${If} ${RunningX64}
     SetRegView 64
   ${EndIf}
+!endif
 !macroend
 
 Section "${PRODUCT}" SecProgram
@@ -114,9 +123,11 @@ SectionEnd
 Section "-64-bit program" SecProgram64
   File "/oname=quorlin.exe" "${PROGRAM64}"
 SectionEnd
+!ifndef X64_ONLY
 Section "-32-bit program" SecProgram32
   File "/oname=quorlin.exe" "${PROGRAM32}"
 SectionEnd
+!endif
 
 Section /o "Start ${PRODUCT} when I sign in" SecSignIn
   WriteRegStr HKCU "${RUN_KEY}" "${PRODUCT}" '"$INSTDIR\quorlin.exe"'
@@ -158,11 +169,13 @@ Function .onInit
   !insertmacro USE_NATIVE_REGISTRY
   Call RefuseWhileRunning
 
+!ifndef X64_ONLY
   ${If} ${RunningX64}
     !insertmacro UnselectSection ${SecProgram32}
   ${Else}
     !insertmacro UnselectSection ${SecProgram64}
   ${EndIf}
+!endif
 
   ; Sign-in start: asked for on the command line, or kept from the last installation.
   ${GetParameters} $0

@@ -21,7 +21,7 @@ trap stop_wine_desktop EXIT
 prepare_prefix "${QUORLIN_WINEPREFIX:-$HOME/.local/share/quorlin/wineprefix}"
 # A reinstall over an earlier one keeps the stored Keep-on-top setting.
 status=0
-wine "$root/build/windows/quorlin-$version-setup.exe" /S </dev/null >/dev/null 2>&1 || status=$?
+wine "$(setup_for_this_host "$root/build/windows" "$version")" /S </dev/null >/dev/null 2>&1 || status=$?
 if [ "$status" -eq 2 ]; then
   echo "The setup refused: Quorlin still runs in $WINEPREFIX. End it (right-click Pobo, End Quorlin)." >&2
   exit 1

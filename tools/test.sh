@@ -10,7 +10,7 @@ tools/install-packages.sh
 
 cmake --preset linux >/dev/null
 cmake --build --preset linux -j2
-ctest --test-dir build/linux --output-on-failure -j2
+ctest --preset linux
 
 # The same unit and asset tests under AddressSanitizer and UndefinedBehaviorSanitizer.
 cmake --preset linux-sanitize >/dev/null
@@ -22,18 +22,11 @@ cmake --build --preset windows -j2
 
 source tools/wine-desktop.sh
 trap stop_wine_desktop EXIT
-start_display "${QUORLIN_TEST_DISPLAY:-91}" "0, 0, 1024, 738"
-prepare_prefix "$root/build/wine/e2e-prefix"
-start_wine_session "$root/build/windows/wine_keeper.exe"
-ctest --test-dir build/windows --output-on-failure -L '^e2e$'
-
-# A work area 150 px high: the walk arrives after 20 s, a whole cycle takes about 2.5 minutes.
-stop_wine_desktop
-start_display "${QUORLIN_TEST_DISPLAY:-91}" "0, 0, 1024, 150"
-prepare_prefix "$root/build/wine/e2e-prefix"
-start_wine_session "$root/build/windows/wine_keeper.exe"
-ctest --test-dir build/windows --output-on-failure -L '^e2e-short$'
-
-# The long soak, on the same short work area: about ten minutes of dragging and
-# menu use, with the process's memory and handles watched throughout.
-ctest --test-dir build/windows --output-on-failure -L '^slow$'
+start_e2e_session e2e
+ctest --preset e2e
+start_e2e_session e2e-short
+ctest --preset e2e-short
+# The long soak: about ten minutes of dragging and menu use, with the
+# process's memory and handles watched throughout.
+start_e2e_session slow
+ctest --preset slow

@@ -1,8 +1,21 @@
 # Sourced: a virtual X display and a wine prefix of the project's own.
 #   start_display NUMBER WORKAREA   e.g. start_display 91 "0, 0, 1024, 738"
 #   prepare_prefix PATH             initialises the prefix once, then reuses it
-#   start_wine_session KEEPER_EXE   one long-lived wine process for the run
+#   start_wine_session KEEPER_EXE   one long-lived wine process for the run, waited for
+#   start_e2e_session LABEL         all of the above, as the tests of that ctest label need it
 #   stop_wine_desktop
+
+# Whether 32-bit Windows programs can run here (32-bit wine on a kernel that
+# runs 32-bit programs); the setup for every Windows is one of them.
+QL_HOST_RUNS_32BIT=0
+"$(dirname "${BASH_SOURCE[0]}")/host-runs-32bit.sh" && QL_HOST_RUNS_32BIT=1
+export QL_HOST_RUNS_32BIT
+
+# The setup this host can run: the one for every Windows where 32-bit programs
+# run, else the 64-bit one.  setup_for_this_host BUILD_DIR VERSION
+setup_for_this_host() {
+  if [ "$QL_HOST_RUNS_32BIT" = 1 ]; then echo "$1/quorlin-$2-setup.exe"; else echo "$1/quorlin-$2-x64-setup.exe"; fi
+}
 
 QL_XVFB_PID=""
 QL_XCOMPMGR_PID=""
@@ -42,7 +55,7 @@ prepare_prefix() {
   fi
   # A 64-bit prefix made before 32-bit wine was installed runs no 32-bit program (the setup is one).
   local wow64="$WINEPREFIX/drive_c/windows/syswow64"
-  if [ -d "$wow64" ] && [ -z "$(ls -A "$wow64")" ]; then
+  if [ "$QL_HOST_RUNS_32BIT" = 1 ] && [ -d "$wow64" ] && [ -z "$(ls -A "$wow64")" ]; then
     wine wineboot -u >/dev/null 2>&1
     wineserver -w
   fi
@@ -54,9 +67,15 @@ prepare_prefix() {
 }
 
 start_wine_session() {
-  wine "$1" </dev/null >/dev/null 2>&1 &
+  # Until its session is up (desktop and services started by the keeper), a
+  # test would start them itself and they would hold its output pipe open.
+  local ready="$WINEPREFIX/.quorlin-session-ready"
+  rm -f "$ready"
+  wine "$1" "Z:${ready//\//\\}" </dev/null >/dev/null 2>&1 &
   QL_KEEPER_PID=$!
-  sleep 1
+  for _ in $(seq 300); do [ -f "$ready" ] && return 0; sleep 0.1; done
+  echo "wine's session did not start within 30 s (keeper $1)" >&2
+  return 1
 }
 
 stop_wine_desktop() {
@@ -65,4 +84,17 @@ stop_wine_desktop() {
   [ -n "$QL_XCOMPMGR_PID" ] && kill "$QL_XCOMPMGR_PID" 2>/dev/null || true
   [ -n "$QL_XVFB_PID" ] && kill "$QL_XVFB_PID" 2>/dev/null || true
   QL_KEEPER_PID="" QL_XCOMPMGR_PID="" QL_XVFB_PID=""
+}
+
+# The e2e label runs on the ordinary desktop; the others on a work area 150 px
+# high, where the walk arrives after 20 s and a whole cycle takes 2.5 minutes.
+start_e2e_session() {
+  local label=$1 root
+  root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+  stop_wine_desktop
+  local workarea="0, 0, 1024, 150"
+  [ "$label" = e2e ] && workarea="0, 0, 1024, 738"
+  start_display "${QUORLIN_TEST_DISPLAY:-91}" "$workarea"
+  prepare_prefix "$root/build/wine/e2e-prefix"
+  start_wine_session "$root/build/windows/wine_keeper.exe"
 }

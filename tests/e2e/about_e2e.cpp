@@ -39,25 +39,39 @@ protected:
     void SetUp() override {
         RunningQuorlin::SetUp();
         if (HasFatalFailure()) return;
-        about = openAbout();
-        ASSERT_NE(about, nullptr) << "the About command showed no About window";
-        origin = rectOf(about);
-        pumpFor(300);  // painted
+        ASSERT_TRUE(openAbout());
     }
     // The About command: right-click the character, then the menu's first item.
-    HWND openAbout() {
-        HWND menu = openPopup();
-        if (!menu) return nullptr;
-        const RECT m = rectOf(menu);
-        click(m.left + 60, m.top + 14, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
-        HWND window = nullptr;
-        waitUntil(
-            [&] {
-                window = quorlin->findWindow("QuorlinForm", "About");
-                return window && IsWindowVisible(window);
-            },
-            5s);
-        return window;
+    ::testing::AssertionResult openAbout() {
+        PopupMenu menu;
+        if (auto opened = openPopup(menu); !opened) return opened;
+        leftClick(menu.about());
+        if (!waitUntil(
+                [&] {
+                    about = quorlin->findWindow("QuorlinForm", "About");
+                    return about && IsWindowVisible(about);
+                },
+                5s))
+            return ::testing::AssertionFailure() << "the About command showed no About window within 5 s";
+        return waitUntilPainted();
+    }
+    // The window's white ground and the frame's corner show once it has painted.
+    ::testing::AssertionResult waitUntilPainted() {
+        origin = rectOf(about);
+        const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
+        const std::uint32_t frame = (GetRValue(text) << 16) | (GetGValue(text) << 8) | GetBValue(text);
+        ScreenShot last;
+        if (waitUntil(
+                [&] {
+                    ScreenShot shot = shoot();
+                    const bool settled = at(shot, 0, 0) == frame && isWhite(at(shot, 200, 150)) &&
+                                         shot.pixels == last.pixels;
+                    last = std::move(shot);
+                    return settled;
+                },
+                3s))
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "the About window did not paint its frame and ground, or kept changing, for 3 s";
     }
     ScreenShot shoot() { return captureScreen(origin.left, origin.top, kWidth, kHeight); }
     // Client pixel of a shot of the window.
@@ -180,13 +194,32 @@ TEST_F(AboutWindow, TheVersionLineIsBlackAndTheLinksAreUnderlined) {
 }
 
 // The pointer's handle as the system reports it across processes.
-HCURSOR pointerAt(POINT p) {
-    movePointer(p.x, p.y);
-    pumpFor(100);
+HCURSOR shownPointer() {
     CURSORINFO info{};
     info.cbSize = sizeof info;
     GetCursorInfo(&info);
     return info.hCursor;
+}
+
+// The pointer once it has not changed for 300 ms.
+HCURSOR settledPointer() {
+    HCURSOR seen = shownPointer();
+    DWORD since = GetTickCount();
+    waitUntil(
+        [&] {
+            if (const HCURSOR now = shownPointer(); now != seen) seen = now, since = GetTickCount();
+            return GetTickCount() - since >= 300;
+        },
+        3s);
+    return seen;
+}
+
+// Moves the pointer and waits until the system shows `expected`: a change
+// proves the program has handled the move, so a wrong pointer is never
+// mistaken for one the program has not yet set.
+bool pointerBecomes(POINT p, HCURSOR expected) {
+    movePointer(p.x, p.y);
+    return waitUntil([&] { return shownPointer() == expected; }, 2s);
 }
 
 // A visible tooltip window of the process, if one shows.
@@ -214,9 +247,12 @@ HWND visibleToolTip(DWORD pid) {
 
 TEST_F(AboutWindow, TheLinksAndTheClosePictureShowTheHandAndTheCloseTooltip) {
     // Cursor handles are private to each process: compare them with each other.
-    const HCURSOR ground = pointerAt(screenPoint(200, 150));
-    const HCURSOR close = pointerAt(screenPoint(18, 18));
-    EXPECT_NE(close, ground);
+    const POINT groundPoint = screenPoint(200, 150), closePoint = screenPoint(18, 18);
+    movePointer(groundPoint.x, groundPoint.y);
+    const HCURSOR ground = settledPointer();
+    movePointer(closePoint.x, closePoint.y);
+    ASSERT_TRUE(waitUntil([&] { return shownPointer() != ground; }, 2s)) << "the close picture shows the ground's pointer";
+    const HCURSOR close = shownPointer();
     const struct {
         const char* name;
         POINT at;
@@ -224,7 +260,11 @@ TEST_F(AboutWindow, TheLinksAndTheClosePictureShowTheHandAndTheCloseTooltip) {
     } cases[] = {{"Label9", screenPoint(40, 104), true},   {"Label4", screenPoint(100, 104), true},
                  {"Label1", screenPoint(120, 128), true},  {"Label3", screenPoint(100, 184), false},
                  {"Label5", screenPoint(110, 17), false},  {"Image1", screenPoint(290, 100), false}};
-    for (const auto& c : cases) EXPECT_EQ(pointerAt(c.at), c.hand ? close : ground) << c.name;
+    for (const auto& c : cases) {
+        // From a place with the other pointer, so that the expected one must be set anew.
+        ASSERT_TRUE(pointerBecomes(c.hand ? groundPoint : closePoint, c.hand ? ground : close));
+        EXPECT_TRUE(pointerBecomes(c.at, c.hand ? close : ground)) << c.name << (c.hand ? " shows no hand" : " shows the hand");
+    }
 
     const POINT p = screenPoint(18, 18);
     movePointer(p.x, p.y);
@@ -267,10 +307,8 @@ TEST_F(AboutWindow, TheClosePictureFadesItOutAndTheNextAboutCommandShowsItAfresh
     EXPECT_EQ(quorlin->findWindow("QuorlinForm", "About"), nullptr);
     EXPECT_FALSE(quorlin->exited(0ms));
 
-    about = openAbout();
-    ASSERT_NE(about, nullptr);
+    ASSERT_TRUE(openAbout());
     EXPECT_FALSE(GetWindowLongA(about, GWL_EXSTYLE) & WS_EX_LAYERED) << "built afresh, opaque";
-    pumpFor(300);
     EXPECT_EQ(at(shoot(), 200, 150), 0xFFFFFFu);
 }
 

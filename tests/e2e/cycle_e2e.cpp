@@ -90,9 +90,16 @@ TEST_F(Cycle, WalksArrivesDrinksShowsTheMessengerFadesAndComesBack) {
         return samples.back();
     };
     EXPECT_EQ(at(0).rect.left, -50);
-    const Sample early = at(2500), later = at(7500);
-    EXPECT_EQ((later.rect.left - early.rect.left), 15) << "5 s of walking";
-    EXPECT_EQ((later.rect.top - early.rect.top), 15);
+    std::vector<const Sample*> steps;
+    for (std::size_t i = 1; i < samples.size() && samples[i - 1].rect.top < 40; ++i) {
+        const RECT &from = samples[i - 1].rect, &to = samples[i].rect;
+        if (EqualRect(&from, &to)) continue;
+        steps.push_back(&samples[i]);
+        EXPECT_EQ(to.left - from.left, 3) << "a step at " << samples[i].ms << " ms";
+        EXPECT_EQ(to.top - from.top, 3) << "a step at " << samples[i].ms << " ms";
+    }
+    ASSERT_EQ(steps.size(), 20u) << "steps from the start place to the arrival line";
+    EXPECT_NEAR((steps.back()->ms - steps.front()->ms) / 19.0, 1000.0, 50.0) << "ms between steps";
     EXPECT_NEAR(changesPerSecond(samples, 1000, 15000), 5.0, 1.0);
     for (const Sample& s : samples) {
         if (s.ms < 15000 && s.frame) {

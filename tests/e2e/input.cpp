@@ -44,9 +44,4 @@ void pressKey(WORD virtualKey) {
     Sleep(30);
 }
 
-HWND openMenu() {
-    HWND menu = FindWindowA("#32768", nullptr);
-    return menu && IsWindowVisible(menu) ? menu : nullptr;
-}
-
 }  // namespace e2e

@@ -10,7 +10,6 @@ void pressButton(DWORD downFlag);    // MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_RIGHTD
 void releaseButton(DWORD upFlag);    // MOUSEEVENTF_LEFTUP, ...
 void click(int x, int y, DWORD downFlag, DWORD upFlag);
 void pressKey(WORD virtualKey);
-// The popup menu window on screen, if one is open.
-HWND openMenu();
+inline void leftClick(POINT p) { click(p.x, p.y, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP); }
 
 }  // namespace e2e

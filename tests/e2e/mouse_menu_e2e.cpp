@@ -7,43 +7,39 @@
 namespace e2e {
 namespace {
 
-class MouseAndMenu : public RunningQuorlin {
-protected:
-    // The top-left pixel of the first item: the first column and row in the
-    // menu window with the icon strip's first colour.
-    POINT firstItemOrigin(HWND menu) {
-        const RECT m = rectOf(menu);
-        const ScreenShot shot = captureScreen(m.left, m.top, m.right - m.left, m.bottom - m.top);
-        for (int y = m.top; y < m.bottom; ++y)
-            for (int x = m.left; x < m.right; ++x)
-                if (shot.at(x, y) == 0xBED5F5) return {x, y};
-        return {-1, -1};
-    }
-};
+// The stored Keep-on-top value, 99 when there is none.
+DWORD storedOnTop() {
+    DWORD value = 99, size = sizeof value;
+    if (RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, "ontop", RRF_RT_REG_DWORD, nullptr, &value, &size) !=
+        ERROR_SUCCESS)
+        return 99;
+    return value;
+}
+
+using MouseAndMenu = RunningQuorlin;
 
 TEST_F(MouseAndMenu, ADragMovesTheWindowByThePointerAndTheWalkGoesOnFromTheDrop) {
-    const RECT start = justAfterAStep();
+    ASSERT_TRUE(waitForAStep()) << "the character does not walk";
+    const RECT start = rectOf(character);
     const int x = start.left + 70, y = start.top + 60;
     movePointer(x, y);
     pressButton(MOUSEEVENTF_LEFTDOWN);
     for (int step = 1; step <= 10; ++step) movePointer(x + 20 * step, y + 15 * step);
-    const RECT held = rectOf(character);
+    ASSERT_TRUE(reaches(start.left + 200, start.top + 150)) << "held: moved by the pointer";
     Sleep(1500);  // no walk while the button is held
-    EXPECT_EQ(rectOf(character).left, held.left);
+    EXPECT_TRUE(reaches(start.left + 200, start.top + 150, 0ms)) << "no walk step while held";
     releaseButton(MOUSEEVENTF_LEFTUP);
+    EXPECT_TRUE(reaches(start.left + 200, start.top + 150, 0ms)) << "dropped where it was held";
     const RECT dropped = rectOf(character);
-    EXPECT_EQ(dropped.left - start.left, 200);
-    EXPECT_EQ(dropped.top - start.top, 150);
-    ASSERT_TRUE(waitUntil([&] { return rectOf(character).left != dropped.left; }, 3s));
+    ASSERT_TRUE(waitUntil([&] { return rectOf(character).left != dropped.left; }, 3s)) << "no walk after the drop";
     EXPECT_EQ(rectOf(character).left, dropped.left + 3);
     EXPECT_EQ(rectOf(character).top, dropped.top + 3);
 }
 
 TEST_F(MouseAndMenu, TheMenuShowsItsPicturesAndHighlightsTheItemUnderThePointer) {
-    HWND menu = openPopup();
-    ASSERT_NE(menu, nullptr);
-    const POINT o = firstItemOrigin(menu);
-    ASSERT_GE(o.x, 0);
+    PopupMenu menu;
+    ASSERT_TRUE(openPopup(menu));
+    const POINT o = menu.firstItem;
     // The items as their pictures stack them: each is one row shorter than its picture.
     const ql::Image about = loadAsset("menu_about.bmp"), onTop = loadAsset("menu_ontop_off.bmp"),
                     end = loadAsset("menu_end.bmp"), onTopOver = loadAsset("menu_ontop_off_over.bmp");
@@ -64,27 +60,23 @@ TEST_F(MouseAndMenu, TheMenuShowsItsPicturesAndHighlightsTheItemUnderThePointer)
     EXPECT_EQ(wrongPixels(onTop, 27, 21), 0) << "Keep on top, setting off";
     EXPECT_EQ(wrongPixels(end, 48, 24), 0) << "End";
 
-    movePointer(o.x + 70, o.y + 27 + 10);
+    movePointer(menu.keepOnTop().x, menu.keepOnTop().y);
     EXPECT_TRUE(waitUntil([&] { return wrongPixels(onTopOver, 27, 21) == 0; }, 2s)) << "highlighted on hover";
 }
 
 TEST_F(MouseAndMenu, KeepOnTopFlipsTheStoredValueAndTheStacking) {
     for (DWORD expected : {1u, 0u}) {
         SCOPED_TRACE(expected);
-        HWND menu = openPopup();
-        ASSERT_NE(menu, nullptr);
-        const POINT o = firstItemOrigin(menu);
-        click(o.x + 70, o.y + 27 + 10, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
-        ASSERT_TRUE(waitUntil([&] { return openMenu() == nullptr; }, 2s));
-        ASSERT_TRUE(waitUntil([&] { return ((GetWindowLongA(character, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) ==
+        PopupMenu menu;
+        ASSERT_TRUE(openPopup(menu));
+        leftClick(menu.keepOnTop());
+        ASSERT_TRUE(waitUntil([&] { return openMenu() == nullptr; }, 2s)) << "the menu stays open";
+        EXPECT_TRUE(waitUntil([&] { return ((GetWindowLongA(character, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) ==
                                            (expected == 1); },
-                              2s));
-        HKEY key = nullptr;
-        DWORD value = 99, size = sizeof value;
-        RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key);
-        RegQueryValueExA(key, "ontop", nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size);
-        RegCloseKey(key);
-        EXPECT_EQ(value, expected);
+                              2s))
+            << "the stacking did not follow";
+        DWORD value = 99;
+        EXPECT_TRUE(waitUntil([&] { return (value = storedOnTop()) == expected; }, 2s)) << "stored " << value;
         const RECT r = rectOf(character);
         EXPECT_EQ(r.left - r.top, -30) << "still on its walk line: not moved";
         EXPECT_TRUE(IsWindowVisible(character));
@@ -92,7 +84,8 @@ TEST_F(MouseAndMenu, KeepOnTopFlipsTheStoredValueAndTheStacking) {
 }
 
 TEST_F(MouseAndMenu, EscapeClosesTheMenuAndTheProgramGoesOn) {
-    ASSERT_NE(openPopup(), nullptr);
+    PopupMenu menu;
+    ASSERT_TRUE(openPopup(menu));
     pressKey(VK_ESCAPE);
     EXPECT_TRUE(waitUntil([] { return openMenu() == nullptr; }, 2s));
     const RECT r = rectOf(character);
@@ -101,11 +94,10 @@ TEST_F(MouseAndMenu, EscapeClosesTheMenuAndTheProgramGoesOn) {
 }
 
 TEST_F(MouseAndMenu, EndEndsTheProcessAtOnce) {
-    HWND menu = openPopup();
-    ASSERT_NE(menu, nullptr);
-    const POINT o = firstItemOrigin(menu);
-    click(o.x + 70, o.y + 48 + 12, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
-    EXPECT_TRUE(quorlin->exited(2s));
+    PopupMenu menu;
+    ASSERT_TRUE(openPopup(menu));
+    leftClick(menu.end());
+    EXPECT_TRUE(quorlin->exited(2s)) << (openMenu() ? "the menu is still open" : "the menu closed, the process runs");
 }
 
 }  // namespace

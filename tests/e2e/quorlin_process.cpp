@@ -8,24 +8,47 @@ bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
     const auto end = std::chrono::steady_clock::now() + timeout;
     while (!condition()) {
         if (std::chrono::steady_clock::now() > end) return false;
+        // The test's own windows (a backdrop) stay painted while it waits.
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
         std::this_thread::sleep_for(20ms);
     }
     return true;
+}
+
+HANDLE newKillOnCloseJob() {
+    HANDLE job = CreateJobObjectA(nullptr, nullptr);
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+    return job;
+}
+
+HANDLE endsWithThisProgram() {
+    static const HANDLE job = newKillOnCloseJob();
+    return job;
 }
 
 QuorlinProcess::QuorlinProcess(const std::string& exe) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     std::string commandLine = "\"" + exe + "\"";
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info_))
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
+                        &startup, &info_)) {
+        ADD_FAILURE() << "cannot start " << exe << " (error " << GetLastError() << ")";
         info_ = {};
+        return;
+    }
+    AssignProcessToJobObject(endsWithThisProgram(), info_.hProcess);
+    ResumeThread(info_.hThread);
 }
 
 QuorlinProcess::~QuorlinProcess() {
     if (!info_.hProcess) return;
     if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
         TerminateProcess(info_.hProcess, 9);
-        WaitForSingleObject(info_.hProcess, 5000);
+        if (WaitForSingleObject(info_.hProcess, 5000) != WAIT_OBJECT_0)
+            ADD_FAILURE() << "quorlin.exe (process " << info_.dwProcessId << ") still runs 5 s after being terminated";
     }
     CloseHandle(info_.hThread);
     CloseHandle(info_.hProcess);

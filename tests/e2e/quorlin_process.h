@@ -17,6 +17,13 @@ using namespace std::chrono_literals;
 // Polls `condition` until it holds or `timeout` passes; true when it held.
 bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout);
 
+// A job whose processes are killed when its handle closes; the test program
+// ending, however it ends, closes it, so nothing a test started outlives it to
+// disturb the next one.
+HANDLE newKillOnCloseJob();
+// The one such job of this test program, for the copies of quorlin.exe it starts.
+HANDLE endsWithThisProgram();
+
 class QuorlinProcess {
 public:
     explicit QuorlinProcess(const std::string& exe = QL_E2E_EXE);

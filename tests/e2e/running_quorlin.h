@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "tests/e2e/input.h"
+#include "tests/e2e/popup_menu.h"
 #include "tests/e2e/quorlin_process.h"
 
 namespace e2e {
@@ -23,25 +24,38 @@ protected:
         installSetting(0);
         quorlin = std::make_unique<QuorlinProcess>();
         character = quorlin->keyedCharacter();
-        ASSERT_NE(character, nullptr);
+        ASSERT_NE(character, nullptr) << "no keyed character window";
     }
     void TearDown() override {
         if (openMenu()) pressKey(VK_ESCAPE);
         quorlin.reset();
     }
-    // Waits for a walk step, so the next second is free of moves.
-    RECT justAfterAStep() {
+    // Waits for the next walk step, so the second after it is free of moves;
+    // false when none came (the character is not walking).
+    bool waitForAStep(std::chrono::milliseconds within = 3s) {
         const RECT before = rectOf(character);
-        waitUntil([&] { return rectOf(character).left != before.left; }, 3s);
-        return rectOf(character);
+        return waitUntil([&] { return rectOf(character).left != before.left; }, within);
     }
-    // Right-clicks the character and waits for its menu; null when none opened.
-    HWND openPopup() {
-        const RECT r = justAfterAStep();
+    // Waits until the character window stands at (left, top): a move the
+    // program has been sent is seen only once it has handled it.
+    ::testing::AssertionResult reaches(int left, int top, std::chrono::milliseconds within = 3s) {
+        if (waitUntil([&] { return rectOf(character).left == left && rectOf(character).top == top; }, within))
+            return ::testing::AssertionSuccess();
+        const RECT r = rectOf(character);
+        return ::testing::AssertionFailure() << "the character stands at (" << r.left << ", " << r.top
+                                             << "), not at (" << left << ", " << top << ")";
+    }
+    // Right-clicks the character (between two walk steps when it walks) and
+    // waits for its menu with its items painted.
+    ::testing::AssertionResult openPopup(PopupMenu& menu, std::chrono::milliseconds stepWait = 3s) {
+        waitForAStep(stepWait);
+        const RECT r = rectOf(character);
         click(r.left + 70, r.top + 60, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
-        HWND menu = nullptr;
-        waitUntil([&] { return (menu = openMenu()) != nullptr; }, 3s);
-        return menu;
+        HWND window = nullptr;
+        if (!waitUntil([&] { return (window = openMenu()) != nullptr; }, 3s))
+            return ::testing::AssertionFailure() << "no popup menu within 3 s of a right-click at (" << r.left + 70
+                                                 << ", " << r.top + 60 << ")";
+        return waitForPaintedItems(window, menu);
     }
 
     std::unique_ptr<QuorlinProcess> quorlin;

@@ -1,6 +1,8 @@
 // The real program started under the real window system, checked from outside.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tests/e2e/quorlin_process.h"
 #include "tests/e2e/screen.h"
 
@@ -63,20 +65,23 @@ TEST(Startup, TheKeyColourIsTransparentOnScreen) {
     QuorlinProcess quorlin;
     HWND window = quorlin.keyedCharacter();
     ASSERT_NE(window, nullptr);
-    // Before the first step (1 s) the window is at the start place, showing
-    // one of the walk frames: the screen must be exactly that frame with the
-    // backdrop wherever the frame is key blue.
+    // Wherever the window stands while it walks, the screen must be exactly
+    // one of the walk frames with the backdrop wherever the frame is key blue.
     int frame = 0;
     waitUntil(
         [&] {
             RECT r{};
             GetWindowRect(window, &r);
-            if (r.left != -50) return true;
-            frame = shownFrame(captureScreen(0, 0, 51, 105), -50, -20, backdropPixel);
+            const int left = std::max<int>(r.left, 0), top = std::max<int>(r.top, 0);
+            const ScreenShot shot = captureScreen(left, top, r.right - left, r.bottom - top);
+            RECT after{};
+            GetWindowRect(window, &after);
+            if (!EqualRect(&r, &after)) return false;  // moved while the screen was read
+            frame = shownFrame(shot, r.left, r.top, backdropPixel);
             return frame != 0;
         },
-        3s);
-    EXPECT_GE(frame, 1);
+        5s);
+    EXPECT_GE(frame, 1) << "the screen never showed a frame over the backdrop exactly";
     EXPECT_LE(frame, 8);
 }
 
@@ -119,14 +124,20 @@ TEST(Startup, WalkingNeverTakesTheFocus) {
     ASSERT_NE(character, nullptr);
     Backdrop other(400, 400, 200, 100, RGB(255, 255, 255));
     SetForegroundWindow(other.window());
-    pumpFor(100);
-    ASSERT_EQ(GetForegroundWindow(), other.window());
-    RECT before{}, after{};
+    ASSERT_TRUE(waitUntil([&] { return GetForegroundWindow() == other.window(); }, 2s));
+    RECT before{}, now{};
     GetWindowRect(character, &before);
-    pumpFor(2500);  // two steps and a dozen frame changes
-    GetWindowRect(character, &after);
-    EXPECT_GE(after.left - before.left, 6);
-    EXPECT_EQ(GetForegroundWindow(), other.window());
+    bool kept = true;
+    // Two steps and a dozen frame changes, the focus watched throughout.
+    EXPECT_TRUE(waitUntil(
+        [&] {
+            kept &= GetForegroundWindow() == other.window();
+            GetWindowRect(character, &now);
+            return now.left - before.left >= 6;
+        },
+        5s))
+        << "walked " << now.left - before.left << " px";
+    EXPECT_TRUE(kept && GetForegroundWindow() == other.window()) << "the walk took the focus";
 }
 
 }  // namespace
