@@ -18,6 +18,8 @@
 ManifestDPIAware true
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
+; No file times in the setup: two builds of one commit give the same bytes.
+SetDateSave off
 
 !include MUI2.nsh
 !include LogicLib.nsh

@@ -12,13 +12,19 @@ cmake --preset linux >/dev/null
 cmake --build --preset linux -j2
 ctest --preset linux
 
-# The same unit and asset tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+# The same unit and asset tests built with clang, then under AddressSanitizer
+# and UndefinedBehaviorSanitizer.
+cmake --preset linux-clang >/dev/null
+cmake --build --preset linux-clang -j2
+ctest --preset linux-clang
+
 cmake --preset linux-sanitize >/dev/null
 cmake --build --preset linux-sanitize -j2
 ctest --preset linux-sanitize
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j2
+tools/check-reproducible.sh
 
 source tools/wine-desktop.sh
 trap stop_wine_desktop EXIT

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/runtime/image_codec.h"
+#include "platform/image_codec.h"
 
 namespace qltest {
 
@@ -21,7 +21,7 @@ std::vector<std::string> allAssetNames();
 
 std::string frameName(int n);  // "frame01.bmp" .. "frame28.gif"
 
-inline std::uint32_t le16(const Bytes& b, std::size_t at) { return b.at(at) | (b.at(at + 1) << 8); }
+inline std::uint32_t le16(const Bytes& b, std::size_t at) { return b.at(at) | (std::uint32_t{b.at(at + 1)} << 8); }
 inline std::uint32_t le32(const Bytes& b, std::size_t at) { return le16(b, at) | (le16(b, at + 2) << 16); }
 
 struct Colour {

@@ -26,7 +26,7 @@ std::vector<DirEntry> directory(const Bytes& b, int expectedType) {
     return out;
 }
 
-std::size_t rowBytes(int w, int bits) { return (static_cast<std::size_t>(w) * bits + 31) / 32 * 4; }
+std::size_t rowBytes(int w, int bits) { return (static_cast<std::size_t>(w) * static_cast<std::size_t>(bits) + 31) / 32 * 4; }
 
 // The AND-mask bit of pixel (x, y), y counted from the top.
 bool maskBit(const Bytes& b, std::size_t maskAt, int w, int h, int x, int y) {
@@ -55,7 +55,8 @@ TEST(ProgramIcon, HoldsEveryListedSizeAndDepthAsConsistentDibEntries) {
         EXPECT_EQ(le16(b, h + 12), 1u);
         EXPECT_EQ(le16(b, h + 14), static_cast<std::uint32_t>(bits));
         EXPECT_EQ(le32(b, h + 16), 0u);
-        const std::size_t colourBytes = rowBytes(side, bits) * side, maskBytes = rowBytes(side, 1) * side;
+        const std::size_t rows = static_cast<std::size_t>(side);
+        const std::size_t colourBytes = rowBytes(side, bits) * rows, maskBytes = rowBytes(side, 1) * rows;
         ASSERT_EQ(d.size, 40 + colourBytes + maskBytes);
 
         // Transparent round the head, opaque in the middle, and for 32-bit
@@ -67,7 +68,7 @@ TEST(ProgramIcon, HoldsEveryListedSizeAndDepthAsConsistentDibEntries) {
             int soft = 0;
             for (int y = 0; y < side; ++y)
                 for (int x = 0; x < side; ++x) {
-                    const std::size_t px = h + 40 + rowBytes(side, 32) * static_cast<std::size_t>(side - 1 - y) + 4u * x;
+                    const std::size_t px = h + 40 + rowBytes(side, 32) * static_cast<std::size_t>(side - 1 - y) + 4u * static_cast<std::size_t>(x);
                     const int a = b.at(px + 3);
                     EXPECT_EQ(maskBit(b, mask, side, side, x, y), a < 128) << x << "," << y;
                     soft += a > 0 && a < 255;

@@ -185,7 +185,7 @@ TEST(ImageCodec, CorruptedBytesEitherDecodeOrThrowNeverAnythingElse) {
         }
         try {
             const ql::Image img = ql::decodeImage(b);
-            EXPECT_EQ(img.pixels.size(), static_cast<std::size_t>(img.width) * img.height);
+            EXPECT_EQ(img.pixels.size(), ql::pixelCount(img.width, img.height));
         } catch (const std::runtime_error&) {
             ++thrown;
         }

@@ -117,7 +117,7 @@ TEST(SpriteFrames, GroundIsOnlyAroundTheDrawingNeverInsideIt) {
             const auto [x, y] = todo.back();
             todo.pop_back();
             if (x < 0 || y < 0 || x >= img.width || y >= img.height) continue;
-            const std::size_t i = static_cast<std::size_t>(y) * img.width + x;
+            const std::size_t i = ql::pixelIndex(x, y, img.width);
             if (seen[i] || !isGround(img, x, y)) continue;
             seen[i] = 1;
             todo.insert(todo.end(), {{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}});
@@ -125,7 +125,7 @@ TEST(SpriteFrames, GroundIsOnlyAroundTheDrawingNeverInsideIt) {
         int holes = 0;
         for (int y = 0; y < img.height; ++y)
             for (int x = 0; x < img.width; ++x)
-                if (isGround(img, x, y) && !seen[static_cast<std::size_t>(y) * img.width + x]) ++holes;
+                if (isGround(img, x, y) && !seen[ql::pixelIndex(x, y, img.width)]) ++holes;
         EXPECT_EQ(holes, 0) << frameName(n);
     }
 }
@@ -161,13 +161,13 @@ TEST(SpriteFrames, EdgesAgainstTheGroundAreDarkAndNeverBlueTinted) {
 TEST(SpriteFrames, HeldPosesRepeatExactlyAndEveryOtherStepChanges) {
     std::vector<Bytes> files(29);
     std::vector<ql::Image> images(29);
-    for (int n = 1; n <= 28; ++n) {
-        files[n] = readAsset(frameName(n));
+    for (std::size_t n = 1; n <= 28; ++n) {
+        files[n] = readAsset(frameName(static_cast<int>(n)));
         images[n] = ql::decodeImage(files[n]);
     }
-    const std::set<int> repeatsPrevious = {13, 14, 19, 20, 27};
-    for (int n = 2; n <= 28; ++n) {
-        SCOPED_TRACE(frameName(n));
+    const std::set<std::size_t> repeatsPrevious = {13, 14, 19, 20, 27};
+    for (std::size_t n = 2; n <= 28; ++n) {
+        SCOPED_TRACE(frameName(static_cast<int>(n)));
         if (repeatsPrevious.count(n)) {
             EXPECT_EQ(files[n], files[n - 1]);
         } else {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/runtime/image_codec.h"
+#include "platform/image_codec.h"
 
 namespace e2e {
 

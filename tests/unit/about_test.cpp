@@ -125,8 +125,8 @@ TEST_F(About, TheCloseClickFadesInStepsOfTwoAndUnloadsOnThe128thTick) {
     EXPECT_FALSE(sim.isLayered(window())) << "opaque and ordinary until the first step";
 
     sim.advance(kTick);
-    EXPECT_EQ(sim.getWindowLong(window(), GWL_EXSTYLE), WS_EX_LAYERED);
-    EXPECT_EQ(sim.layering(window()).flags, LWA_ALPHA);
+    EXPECT_EQ(sim.getWindowLong(window(), kGwlExStyle), kWsExLayered);
+    EXPECT_EQ(sim.layering(window()).flags, kLwaAlpha);
     EXPECT_EQ(sim.layering(window()).alpha, 253);
     EXPECT_FALSE(sim.hasTaskbarButton(window())) << "the style change must not give it a taskbar button";
     const std::uint32_t ground = sim.screenPixel(r.left + 200, r.top + 140);
@@ -200,15 +200,15 @@ TEST_F(About, ShowWhileOpenKeepsTheWindowAndAfterTheFadeBuildsItAfreshOpaque) {
 }
 
 TEST_F(About, SetAboutAlphaLeavesExactlyTheLayeredStyle) {
-    sim.setWindowLong(window(), GWL_EXSTYLE, WS_EX_TOOLWINDOW | WS_EX_APPWINDOW);
-    SetAboutAlpha(*program, 253);
-    EXPECT_EQ(sim.getWindowLong(window(), GWL_EXSTYLE), WS_EX_LAYERED);
-    EXPECT_EQ(sim.layering(window()).flags, LWA_ALPHA);
+    sim.setWindowLong(window(), kGwlExStyle, kWsExToolWindow | kWsExAppWindow);
+    SetAboutAlpha(sim, program->form3.hWnd(), program->values.LastApiResult, 253);
+    EXPECT_EQ(sim.getWindowLong(window(), kGwlExStyle), kWsExLayered);
+    EXPECT_EQ(sim.layering(window()).flags, kLwaAlpha);
     EXPECT_EQ(sim.layering(window()).alpha, 253);
-    EXPECT_EQ(program->values.LastApiResult, WS_EX_TOOLWINDOW | WS_EX_APPWINDOW) << "the previous style";
+    EXPECT_EQ(program->values.LastApiResult, kWsExToolWindow | kWsExAppWindow) << "the previous style";
     EXPECT_FALSE(sim.hasTaskbarButton(window()));
     for (std::int32_t level : {-1, 256}) {
-        EXPECT_THROW(SetAboutAlpha(*program, level), RuntimeError);
+        EXPECT_THROW(SetAboutAlpha(sim, program->form3.hWnd(), program->values.LastApiResult, level), RuntimeError);
         EXPECT_EQ(sim.layering(window()).alpha, 253);
     }
 }

@@ -1,7 +1,7 @@
 // The replaced global allocation functions. They allocate with malloc as the
 // standard ones do and count while an AllocationCounter is alive. One thread:
 // the program and its simulated desktop run on the test's thread.
-#include "tests/unit/allocation_counter.h"
+#include "allocation_counter.h"
 
 #include <cstdlib>
 #include <new>

@@ -27,7 +27,7 @@ protected:
     }
     std::uint8_t opacity() {
         const SimSystem::Layering l = sim.layering(character());
-        return (l.flags & LWA_ALPHA) ? l.alpha : 255;
+        return (l.flags & kLwaAlpha) ? l.alpha : 255;
     }
 };
 
@@ -193,7 +193,7 @@ TEST_F(Dragging, WaitingForReloadThenDraggedWalksFaintAndTheNextFadeEndsAtOnce) 
     EXPECT_EQ(sim.layering(character()).alpha, 1);
     sim.advance(15000);
     EXPECT_EQ(program->form2.FadeLevel, 255);
-    EXPECT_EQ(sim.layering(character()).flags, LWA_COLORKEY);
+    EXPECT_EQ(sim.layering(character()).flags, kLwaColorKey);
 }
 
 }  // namespace

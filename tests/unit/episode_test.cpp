@@ -15,7 +15,7 @@ protected:
     Point position() { return {characterRect().left, characterRect().top}; }
     std::uint8_t opacity() {
         const SimSystem::Layering l = sim.layering(character());
-        return (l.flags & LWA_ALPHA) ? l.alpha : 255;
+        return (l.flags & kLwaAlpha) ? l.alpha : 255;
     }
 
     // One whole cycle on the 1024 x 738 work area, from a walk begun at `t0`
@@ -81,9 +81,9 @@ protected:
         EXPECT_EQ(opacity(), 255);
         EXPECT_TRUE(program->form2.tmrendshow.Enabled());
         for (int step = 1; step <= 254; ++step) {
-            advanceTo(fadeStart + 10 * step);
+            advanceTo(fadeStart + 10 * static_cast<std::uint64_t>(step));
             ASSERT_EQ(opacity(), 255 - step) << "fade tick " << step;
-            ASSERT_EQ(sim.layering(character()).flags, LWA_COLORKEY | LWA_ALPHA);
+            ASSERT_EQ(sim.layering(character()).flags, kLwaColorKey | kLwaAlpha);
         }
         EXPECT_TRUE(program->form2.tmrendshow.Enabled());
         const std::uint64_t fadeEnd = fadeStart + 2550;
@@ -102,7 +102,7 @@ protected:
         EXPECT_EQ(position().x, -50);
         EXPECT_EQ(position().y, -20);
         EXPECT_EQ(opacity(), 255);
-        EXPECT_EQ(sim.layering(character()).flags, LWA_COLORKEY);
+        EXPECT_EQ(sim.layering(character()).flags, kLwaColorKey);
         EXPECT_EQ(shownFrame(), 1);
         EXPECT_EQ(runningTimers(), "Form1.Timer1 tmrmove");
         for (const StateCell* cell : {&program->form1.txt, &program->form1.txtdrink, &program->form1.txtmsn})
@@ -124,7 +124,7 @@ TEST_F(Episodes, TheWalkWaddlesThroughEightFramesFivePerStep) {
     start();
     std::vector<int> frames;
     for (int i = 1; i <= 10; ++i) {
-        advanceTo(200u * i);
+        advanceTo(200u * static_cast<unsigned>(i));
         frames.push_back(shownFrame());
     }
     EXPECT_EQ(frames, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 1, 2}));

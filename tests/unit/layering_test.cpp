@@ -31,40 +31,40 @@ protected:
 TEST_F(Layering, FadeKeepsTheKeyAndApplyColorKeyRestoresFullOpacity) {
     ASSERT_EQ(keyedPixelShown(), 0u);
     ASSERT_EQ(drawnPixelShown(), drawnColour);
-    SetCharacterAlpha(*program, 40);
-    EXPECT_EQ(sim.layering(character()).flags, LWA_COLORKEY | LWA_ALPHA);
+    SetCharacterAlpha(sim, character(), program->values.LastApiResult, 40);
+    EXPECT_EQ(sim.layering(character()).flags, kLwaColorKey | kLwaAlpha);
     const std::uint32_t faded = drawnPixelShown();
     EXPECT_LT(faded & 0xFF, drawnColour & 0xFF);
     EXPECT_GT(faded & 0xFF, 0u);
 
-    SetCharacterAlpha(*program, 1);
+    SetCharacterAlpha(sim, character(), program->values.LastApiResult, 1);
     EXPECT_LE(drawnPixelShown() & 0xFF, 1u);
     EXPECT_EQ(keyedPixelShown(), 0u);  // key stays fully transparent, not faint
 
-    ApplyColorKey(*program);
+    ApplyColorKey(sim, character(), program->values.LastApiResult);
     EXPECT_EQ(drawnPixelShown(), drawnColour);
     EXPECT_EQ(keyedPixelShown(), 0u);
 }
 
 TEST_F(Layering, LevelsOutsideAByteOverflowAfterTheStyleChange) {
-    SetCharacterAlpha(*program, 40);
+    SetCharacterAlpha(sim, character(), program->values.LastApiResult, 40);
     for (std::int32_t level : {256, -1, 100000}) {
         // Another style bit was cleared behind the program's back; the call restores the layered bit first.
-        sim.setWindowLong(character(), GWL_EXSTYLE, WS_EX_TOOLWINDOW);
+        sim.setWindowLong(character(), kGwlExStyle, kWsExToolWindow);
         try {
-            SetCharacterAlpha(*program, level);
+            SetCharacterAlpha(sim, character(), program->values.LastApiResult, level);
             ADD_FAILURE() << "level " << level << " did not overflow";
         } catch (const RuntimeError& e) {
             EXPECT_STREQ(e.what(), "Overflow");
         }
-        EXPECT_EQ(sim.getWindowLong(character(), GWL_EXSTYLE) & WS_EX_LAYERED, WS_EX_LAYERED);
+        EXPECT_EQ(sim.getWindowLong(character(), kGwlExStyle) & kWsExLayered, kWsExLayered);
     }
-    for (std::int32_t level : {0, 255}) EXPECT_NO_THROW(SetCharacterAlpha(*program, level));
+    for (std::int32_t level : {0, 255}) EXPECT_NO_THROW(SetCharacterAlpha(sim, character(), program->values.LastApiResult, level));
 }
 
 TEST_F(Layering, OverflowKeepsThePreviousKeyAndOpacity) {
-    SetCharacterAlpha(*program, 40);
-    EXPECT_THROW(SetCharacterAlpha(*program, 256), RuntimeError);
+    SetCharacterAlpha(sim, character(), program->values.LastApiResult, 40);
+    EXPECT_THROW(SetCharacterAlpha(sim, character(), program->values.LastApiResult, 256), RuntimeError);
     EXPECT_EQ(sim.layering(character()).alpha, 40);
     EXPECT_EQ(sim.layering(character()).key, rgb(0, 0, 255));
 }

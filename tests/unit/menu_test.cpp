@@ -92,9 +92,9 @@ TEST_F(PopupMenu, OnlyTheSelectedBitChoosesTheHighlightedPicture) {
     const Hdc target = sim.createPictureDc(blank);
     const Hdc clear = sim.createPictureDc(blank);
     const auto drawnWith = [&](std::uint32_t state) {
-        sim.bitBlt(target, 0, 0, 142, 22, clear, 0, 0, SRCCOPY);
-        DrawItemRecord record{ODT_MENU, 0, 2, 1, state, nullptr, target, {0, 0, 142, 21}, 1};
-        sim.callWindowProc(&MenuHostWindowProc, host().hWnd(), WM_DRAWITEM, 0, reinterpret_cast<LongPtr>(&record));
+        sim.bitBlt(target, 0, 0, 142, 22, clear, 0, 0, kSrcCopy);
+        DrawItemRecord record{kOdtMenu, 0, 2, 1, state, nullptr, target, {0, 0, 142, 21}, 1};
+        sim.callWindowProc(&MenuHostWindowProc, host().hWnd(), kWmDrawItem, 0, reinterpret_cast<LongPtr>(&record));
         for (int y = 0; y < 22; ++y)
             for (int x = 0; x < 142; ++x) {
                 const std::uint32_t p = sim.surfacePixel(target, x, y);
@@ -106,10 +106,10 @@ TEST_F(PopupMenu, OnlyTheSelectedBitChoosesTheHighlightedPicture) {
         return std::string("normal");
     };
     EXPECT_EQ(drawnWith(0), "normal");
-    EXPECT_EQ(drawnWith(ODS_CHECKED), "normal");
-    EXPECT_EQ(drawnWith(ODS_NOACCEL | ODS_CHECKED | 0x10u), "normal");
-    EXPECT_EQ(drawnWith(ODS_SELECTED), "highlighted");
-    EXPECT_EQ(drawnWith(ODS_SELECTED | ODS_CHECKED | ODS_NOACCEL), "highlighted");
+    EXPECT_EQ(drawnWith(kOdsChecked), "normal");
+    EXPECT_EQ(drawnWith(kOdsNoAccel | kOdsChecked | 0x10u), "normal");
+    EXPECT_EQ(drawnWith(kOdsSelected), "highlighted");
+    EXPECT_EQ(drawnWith(kOdsSelected | kOdsChecked | kOdsNoAccel), "highlighted");
 }
 
 TEST_F(PopupMenu, ASettingChangedWhileOpenShowsAtTheNextDraw) {

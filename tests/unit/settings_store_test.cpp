@@ -10,27 +10,27 @@ protected:
     void SetUp() override { program = std::make_unique<Quorlin>(sim); }
     std::int32_t check() {
         std::int32_t status = -1;
-        CheckSettings(*program, status);
+        CheckSettings(program->runtime, status);
         return status;
     }
     std::int32_t read(std::int32_t before = -7) {
-        ReadOnTop(*program, before);
+        ReadOnTop(program->runtime, before);
         return before;
     }
 };
 
 TEST_F(SettingsStore, CheckReportsTheRegistryResult) {
-    EXPECT_EQ(check(), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(check(), kErrorFileNotFound);
     sim.regCreateKey(kSettingsKey);
-    EXPECT_EQ(check(), ERROR_FILE_NOT_FOUND);
-    sim.regPut(kSettingsKey, kOnTopValue, REG_BINARY, {0, 0, 0, 0, 0, 0, 0, 0});
-    EXPECT_EQ(check(), ERROR_MORE_DATA);
-    sim.regPut(kSettingsKey, kOnTopValue, REG_BINARY, {1, 0});
-    EXPECT_EQ(check(), ERROR_SUCCESS);
+    EXPECT_EQ(check(), kErrorFileNotFound);
+    sim.regPut(kSettingsKey, kOnTopValue, kRegBinary, {0, 0, 0, 0, 0, 0, 0, 0});
+    EXPECT_EQ(check(), kErrorMoreData);
+    sim.regPut(kSettingsKey, kOnTopValue, kRegBinary, {1, 0});
+    EXPECT_EQ(check(), kErrorSuccess);
     sim.regPutDword(kSettingsKey, kOnTopValue, 1);
-    EXPECT_EQ(check(), ERROR_SUCCESS);
+    EXPECT_EQ(check(), kErrorSuccess);
     sim.regDenyAccess(kSettingsKey, true);
-    EXPECT_EQ(check(), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(check(), kErrorAccessDenied);
     EXPECT_EQ(sim.openKeyCount(), 0);
 }
 
@@ -43,12 +43,12 @@ TEST_F(SettingsStore, ReadYieldsTheStoredNumberOrLeavesTheArgument) {
         std::vector<std::uint8_t> data;
         std::int32_t yields;
     } cases[] = {
-        {REG_DWORD, {1, 0, 0, 0}, 1},
-        {REG_DWORD, {0, 0, 0, 0}, 0},
-        {REG_DWORD, {2, 0, 0, 0}, 2},
-        {REG_DWORD, {0xFF, 0xFF, 0xFF, 0xFF}, -1},
-        {REG_SZ, {'1', 0}, 0},
-        {REG_BINARY, {1, 0, 0, 0, 0, 0, 0, 0}, 0},
+        {kRegDword, {1, 0, 0, 0}, 1},
+        {kRegDword, {0, 0, 0, 0}, 0},
+        {kRegDword, {2, 0, 0, 0}, 2},
+        {kRegDword, {0xFF, 0xFF, 0xFF, 0xFF}, -1},
+        {kRegSz, {'1', 0}, 0},
+        {kRegBinary, {1, 0, 0, 0, 0, 0, 0, 0}, 0},
     };
     for (const auto& c : cases) {
         sim.regPut(kSettingsKey, kOnTopValue, c.type, c.data);
@@ -59,11 +59,11 @@ TEST_F(SettingsStore, ReadYieldsTheStoredNumberOrLeavesTheArgument) {
 
 TEST_F(SettingsStore, SaveThenReadRoundTrips) {
     sim.regPutDword(kSettingsKey, kOnTopValue, 0);
-    SaveOnTopOn(*program);
+    SaveOnTopOn(program->runtime);
     EXPECT_EQ(read(), 1);
     ASSERT_TRUE(sim.regGet(kSettingsKey, kOnTopValue));
-    EXPECT_EQ(sim.regGet(kSettingsKey, kOnTopValue)->type, REG_DWORD);
-    SaveOnTopOff(*program);
+    EXPECT_EQ(sim.regGet(kSettingsKey, kOnTopValue)->type, kRegDword);
+    SaveOnTopOff(program->runtime);
     EXPECT_EQ(read(), 0);
     EXPECT_EQ(sim.regGet(kSettingsKey, kOnTopValue)->data, (std::vector<std::uint8_t>{0, 0, 0, 0}));
 }
@@ -71,15 +71,15 @@ TEST_F(SettingsStore, SaveThenReadRoundTrips) {
 TEST_F(SettingsStore, AKeyDeletedAfterStartIsNeitherReadNorRecreated) {
     sim.regPutDword(kSettingsKey, kOnTopValue, 1);
     std::int32_t setting = 0;
-    ReadOnTop(*program, setting);
+    ReadOnTop(program->runtime, setting);
     ASSERT_EQ(setting, 1);
     sim.regDeleteKey(kSettingsKey);
-    ReadOnTop(*program, setting);
+    ReadOnTop(program->runtime, setting);
     EXPECT_EQ(setting, 1);
-    SaveOnTopOff(*program);
-    SaveOnTopOn(*program);
+    SaveOnTopOff(program->runtime);
+    SaveOnTopOn(program->runtime);
     EXPECT_FALSE(sim.regGet(kSettingsKey, kOnTopValue));
-    EXPECT_EQ(check(), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(check(), kErrorFileNotFound);
     EXPECT_TRUE(sim.messageBoxes().empty());
 }
 
@@ -87,16 +87,16 @@ TEST_F(SettingsStore, AnUnexpectedFailureIsReportedAndTheOperationReturns) {
     sim.regPutDword(kSettingsKey, kOnTopValue, 1);
     sim.failNext("RegQueryValueExA", "Out of memory");
     std::int32_t status = -1;
-    CheckSettings(*program, status);
-    EXPECT_EQ(status, ERROR_SUCCESS) << "what the open had written stays";
+    CheckSettings(program->runtime, status);
+    EXPECT_EQ(status, kErrorSuccess) << "what the open had written stays";
     ASSERT_EQ(sim.messageBoxes().size(), 1u);
     EXPECT_EQ(sim.messageBoxes()[0].text, "Out of memory");
     EXPECT_EQ(sim.messageBoxes()[0].title, "Quorlin");
-    EXPECT_EQ(sim.messageBoxes()[0].type, MB_OK | MB_ICONWARNING);
+    EXPECT_EQ(sim.messageBoxes()[0].type, kMbOk | kMbIconWarning);
     EXPECT_EQ(sim.openKeyCount(), 0) << "the key is closed on the way out";
 
     sim.failNext("RegSetValueExA", "Permission denied");
-    SaveOnTopOff(*program);
+    SaveOnTopOff(program->runtime);
     EXPECT_EQ(sim.messageBoxes().size(), 2u);
     EXPECT_EQ(read(), 1);
 }

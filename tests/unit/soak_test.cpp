@@ -98,8 +98,8 @@ protected:
             return "the window is " + std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
         if (!sim.isVisible(character())) return "the character window is hidden";
         const SimSystem::Layering l = sim.layering(character());
-        if (!(l.flags & LWA_COLORKEY) || l.key != rgb(0, 0, 255)) return "the character lost its colour key";
-        if ((l.flags & LWA_ALPHA) && l.alpha < 1) return "opacity 0";
+        if (!(l.flags & kLwaColorKey) || l.key != rgb(0, 0, 255)) return "the character lost its colour key";
+        if ((l.flags & kLwaAlpha) && l.alpha < 1) return "opacity 0";
         // Below 0 it is allowed: each drag while waiting for the reload leaves
         // it one lower, and the next fade's first tick ends that fade at once.
         if (program->form2.FadeLevel > 255) return "FadeLevel " + std::to_string(program->form2.FadeLevel);
@@ -188,7 +188,7 @@ protected:
             case 3: log("setting set to 2"); sim.regPutDword(kSettingsKey, kOnTopValue, 2); break;
             case 4:
                 log("setting made a text");
-                sim.regPut(kSettingsKey, kOnTopValue, REG_SZ, {'1', 0});
+                sim.regPut(kSettingsKey, kOnTopValue, kRegSz, {'1', 0});
                 break;
         }
     }

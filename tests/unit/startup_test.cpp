@@ -77,7 +77,7 @@ TEST_F(Startup, OnlyTheNtFamilyRuns) {
         const SimMessageBox& box = fresh.messageBoxes()[0];
         EXPECT_EQ(box.text, "Operating System does not support. This program will run only on NT Platform.");
         EXPECT_EQ(box.title, "Quorlin");
-        EXPECT_EQ(box.type, MB_OK | MB_ICONHAND);
+        EXPECT_EQ(box.type, kMbOk | kMbIconHand);
         // Nothing after the check ran: no menu host, no mutex, no character.
         EXPECT_FALSE(q.form2.loaded());
         EXPECT_EQ(fresh.mutexCount("Quorlin 1.0"), 0);
@@ -89,7 +89,7 @@ TEST_F(Startup, PlatformIdReadsAZeroedRecordOf148Bytes) {
     install();
     Quorlin q(sim);
     std::int32_t id = -7;
-    GetPlatformId(q, id);
+    GetPlatformId(sim, q.values.LastApiResult, id);
     EXPECT_EQ(id, 2);
     EXPECT_EQ(q.values.LastApiResult, 1);
 }
@@ -103,7 +103,7 @@ TEST_F(Startup, RefusesWhenTheSettingIsNotInstalled) {
     } cases[] = {
         {"no key", [](SimSystem&) {}},
         {"no value", [](SimSystem& s) { s.regCreateKey(kSettingsKey); }},
-        {"value too long", [](SimSystem& s) { s.regPut(kSettingsKey, kOnTopValue, REG_BINARY, {1, 0, 0, 0, 0}); }},
+        {"value too long", [](SimSystem& s) { s.regPut(kSettingsKey, kOnTopValue, kRegBinary, {1, 0, 0, 0, 0}); }},
         {"access denied",
          [](SimSystem& s) {
              s.regPutDword(kSettingsKey, kOnTopValue, 0);
@@ -118,7 +118,7 @@ TEST_F(Startup, RefusesWhenTheSettingIsNotInstalled) {
         fresh.run([&] { q.start(); });
         ASSERT_EQ(fresh.messageBoxes().size(), 1u);
         EXPECT_EQ(fresh.messageBoxes()[0].text, message);
-        EXPECT_EQ(fresh.messageBoxes()[0].type, MB_OK | MB_ICONHAND);
+        EXPECT_EQ(fresh.messageBoxes()[0].type, kMbOk | kMbIconHand);
         EXPECT_TRUE(fresh.processEnded());
         EXPECT_FALSE(q.form2.loaded());
         EXPECT_EQ(fresh.mutexCount("Quorlin 1.0"), 0);
@@ -128,7 +128,7 @@ TEST_F(Startup, RefusesWhenTheSettingIsNotInstalled) {
 }
 
 TEST_F(Startup, AValueOfAnotherTypeThatFitsPassesTheCheck) {
-    sim.regPut(kSettingsKey, kOnTopValue, REG_SZ, {'1', 0});
+    sim.regPut(kSettingsKey, kOnTopValue, kRegSz, {'1', 0});
     start();
     EXPECT_TRUE(sim.messageBoxes().empty());
     EXPECT_FALSE(sim.processEnded());
@@ -154,7 +154,7 @@ TEST_F(Startup, AnErrorInTheLoadIsReportedAndTheRestSkipped) {
     ASSERT_EQ(sim.messageBoxes().size(), 1u);
     EXPECT_EQ(sim.messageBoxes()[0].text, "Invalid procedure call or argument");
     EXPECT_EQ(sim.messageBoxes()[0].title, "Quorlin");
-    EXPECT_EQ(sim.messageBoxes()[0].type, MB_OK | MB_ICONEXCLAMATION);
+    EXPECT_EQ(sim.messageBoxes()[0].type, kMbOk | kMbIconExclamation);
     // The program goes on where it stopped: placed, but never keyed and never walking.
     EXPECT_FALSE(sim.processEnded());
     EXPECT_EQ(characterRect().left, -50);
@@ -163,6 +163,21 @@ TEST_F(Startup, AnErrorInTheLoadIsReportedAndTheRestSkipped) {
     EXPECT_EQ(q.form1.txt.Text(), "");
     sim.advance(5000);
     EXPECT_EQ(characterRect().left, -50);
+}
+
+// The system refusing a window (out of memory or handles): the runtime reports
+// the call's failure and ends, with no form left half built behind it.
+TEST_F(Startup, AWindowTheSystemRefusesIsReportedAndNoFormIsLeftHalfBuilt) {
+    install();
+    sim.failNext("CreateWindowExA", "CreateWindowExA failed: Not enough memory resources are available");
+    Quorlin& q = start();
+    ASSERT_EQ(sim.messageBoxes().size(), 1u);
+    EXPECT_EQ(sim.messageBoxes()[0].text, "Run-time error: CreateWindowExA failed: Not enough memory resources are available");
+    EXPECT_EQ(sim.messageBoxes()[0].type, kMbOk | kMbIconHand);
+    EXPECT_TRUE(sim.processEnded());
+    EXPECT_EQ(q.form1.hWnd(), nullptr);
+    EXPECT_EQ(sim.windowCount(), 0);
+    EXPECT_EQ(runningTimers(), "");
 }
 
 TEST_F(Startup, OnScreenTheKeyIsTransparentAndTheCharacterShows) {

@@ -22,7 +22,7 @@ std::string frameName(int n, const char* ext) {
 std::vector<AssetFile> buildAssets() {
     std::vector<AssetFile> out;
     const std::vector<Bitmap> frames = spriteFrames();
-    for (int n = 1; n <= 20; ++n) out.push_back({frameName(n, "bmp"), encodeBmp24(flatten(frames[n - 1], kKeyBlue))});
+    for (int n = 1; n <= 20; ++n) out.push_back({frameName(n, "bmp"), encodeBmp24(flatten(frames[static_cast<std::size_t>(n - 1)], kKeyBlue))});
 
     const std::vector<Bitmap> messenger(frames.begin() + 20, frames.end());
     const IndexedFrames indexed = indexFrames(messenger);

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/image_codec.h"
+
 namespace assetgen {
 
 struct Rgb {
@@ -28,9 +30,9 @@ struct Bitmap {
 
     Bitmap() = default;
     Bitmap(int w, int h, Rgb fill = Rgb{}, std::uint8_t a = 255)
-        : width(w), height(h), px(static_cast<std::size_t>(w) * h, fill), alpha(static_cast<std::size_t>(w) * h, a) {}
+        : width(w), height(h), px(ql::pixelCount(w, h), fill), alpha(ql::pixelCount(w, h), a) {}
 
-    std::size_t index(int x, int y) const { return static_cast<std::size_t>(y) * width + x; }
+    std::size_t index(int x, int y) const { return ql::pixelIndex(x, y, width); }
     bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
     Rgb& at(int x, int y) { return px[index(x, y)]; }
     const Rgb& at(int x, int y) const { return px[index(x, y)]; }

@@ -15,8 +15,5 @@ inline void put32(std::vector<std::uint8_t>& b, std::uint32_t v) {
     put16(b, v & 0xFFFF);
     put16(b, v >> 16);
 }
-inline void put32be(std::vector<std::uint8_t>& b, std::uint32_t v) {
-    for (int s = 24; s >= 0; s -= 8) put8(b, (v >> s) & 0xFF);
-}
 
 }  // namespace assetgen

@@ -34,7 +34,7 @@ Xform Xform::rotate(Pt p, double cx, double sy) {
 
 Canvas::Canvas(int width, int height)
     : w_(width), h_(height),
-      r_(static_cast<std::size_t>(width) * height, 0.0),
+      r_(ql::pixelCount(width, height), 0.0),
       g_(r_.size(), 0.0), b_(r_.size(), 0.0), a_(r_.size(), 0.0) {}
 
 template <typename F>
@@ -62,7 +62,7 @@ void Canvas::paint(const Shape& shape, F&& each) {
                     if (shape.inside(s.x, s.y)) ++hits;
                 }
             }
-            if (hits > 0) each(static_cast<std::size_t>(py) * w_ + px, static_cast<double>(hits) / (kSub * kSub));
+            if (hits > 0) each(ql::pixelIndex(px, py, w_), static_cast<double>(hits) / (kSub * kSub));
         }
     }
 }
@@ -88,7 +88,7 @@ void Canvas::tint(const Shape& shape, Rgb c, double opacity) {
 
 void Canvas::setPixel(int x, int y, Rgb c) {
     if (x < 0 || y < 0 || x >= w_ || y >= h_) return;
-    const std::size_t i = static_cast<std::size_t>(y) * w_ + x;
+    const std::size_t i = ql::pixelIndex(x, y, w_);
     r_[i] = c.r;
     g_[i] = c.g;
     b_[i] = c.b;

@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "pixel_font.h"
-#include "platform/runtime/image_codec.h"
+#include "platform/image_codec.h"
 #include "program_icons.h"
 
 namespace assetgen {

@@ -20,7 +20,7 @@ void putInfoHeader(Bytes& b, int w, int h, int bits, std::uint32_t imageBytes, i
     put32(b, 0);
 }
 
-std::uint32_t rowBytes(int w, int bits) { return ((static_cast<std::uint32_t>(w) * bits + 31) / 32) * 4; }
+std::uint32_t rowBytes(int w, int bits) { return ((static_cast<std::uint32_t>(w) * static_cast<std::uint32_t>(bits) + 31) / 32) * 4; }
 
 // Bottom-up 1-bit rows, set bits where `bit(x, y)` is true.
 template <typename F>
@@ -91,7 +91,7 @@ Bytes encodeIco(const std::vector<IconImage>& images) {
 }
 
 Bytes encodeCur(int w, int h, const std::vector<bool>& opaque, const std::vector<bool>& white, int hotX, int hotY) {
-    const auto at = [w](int x, int y) { return static_cast<std::size_t>(y) * w + x; };
+    const auto at = [w](int x, int y) { return ql::pixelIndex(x, y, w); };
     Bytes dib;
     const std::uint32_t imageBytes = 2 * rowBytes(w, 1) * static_cast<std::uint32_t>(h);
     putInfoHeader(dib, w, h, 1, imageBytes, 2);
