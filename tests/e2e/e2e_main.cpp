@@ -16,11 +16,20 @@ namespace {
 
 class Deadline : public ::testing::EmptyTestEventListener {
 public:
-    explicit Deadline(std::chrono::seconds budget) : budget_(budget), watcher_([this] { watch(); }) {
-        watcher_.detach();
-    }
+    explicit Deadline(std::chrono::seconds budget) : budget_(budget), watcher_([this] { watch(); }) {}
+    // gtest deletes its listeners as the program exits: the watcher must be gone by then.
+    ~Deadline() override { stop(); }
 
 private:
+    void OnTestProgramEnd(const ::testing::UnitTest&) override { stop(); }
+    void stop() {
+        {
+            const std::lock_guard lock(mutex_);
+            stopping_ = true;
+            changed_.notify_one();
+        }
+        if (watcher_.joinable()) watcher_.join();
+    }
     void OnTestStart(const ::testing::TestInfo& test) override {
         const std::lock_guard lock(mutex_);
         name_ = std::string(test.test_suite_name()) + "." + test.name();
@@ -34,7 +43,7 @@ private:
     }
     void watch() {
         std::unique_lock lock(mutex_);
-        for (;;) {
+        while (!stopping_) {
             if (deadline_ == kNone) {
                 changed_.wait(lock);
                 continue;
@@ -56,6 +65,7 @@ private:
     std::condition_variable changed_;
     std::string name_;
     std::chrono::steady_clock::time_point deadline_ = kNone;
+    bool stopping_ = false;
     std::thread watcher_;
 };
 
