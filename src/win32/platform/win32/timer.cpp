@@ -1,13 +1,15 @@
 // Timers, the message loop and blocking on the real system: the system's own
 // timers (10 ms minimum, coalesced when overdue) and message queue.
-#include "platform/win32/win32_system.h"
-
 #include <windows.h>
+
+#include "platform/win32/handles.h"
+#include "platform/win32/win32_system.h"
 
 namespace ql {
 
 void Win32System::startTimer(Hwnd window, int timerId, std::uint32_t intervalMs) {
-    SetTimer(reinterpret_cast<HWND>(window), static_cast<UINT_PTR>(timerId), intervalMs, nullptr);
+    // A timer the system refuses would leave the character standing for good.
+    checked(SetTimer(reinterpret_cast<HWND>(window), static_cast<UINT_PTR>(timerId), intervalMs, nullptr), "SetTimer");
 }
 
 void Win32System::stopTimer(Hwnd window, int timerId) {
