@@ -4,11 +4,11 @@
 #   setup_on_32bit_windows.sh SETUP.EXE PREFIX
 set -euo pipefail
 setup=$1
-if ! "$(dirname "$0")/../tools/host-runs-32bit.sh"; then
+source "$(dirname "$0")/../tools/wine-desktop.sh"
+if [ "$QL_HOST_RUNS_32BIT" != 1 ]; then
   echo "skipped: this host's kernel runs no 32-bit program, so no 32-bit wine" >&2
   exit 77
 fi
-source "$(dirname "$0")/../tools/wine-desktop.sh"
 export WINEARCH=win32
 prepare_prefix "$2"
 trap 'wineserver -k 2>/dev/null || true' EXIT

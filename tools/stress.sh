@@ -51,7 +51,7 @@ run() {
     echo "$what: passed ($(grep -o 'tests passed.*' "$log" | head -1))"
   else
     echo "$what: FAILED"
-    sed -n '/The following tests FAILED/,$p' "$log" | grep -E '^\s+[0-9]+ - ' | sed 's/^ */    /' | tee -a "$log.all"
+    sed -n '/The following tests FAILED/,$p' "$log" | grep -E '^\s+[0-9]+ - ' | sed 's/^ */    /'
     grep -E 'Failure|ran over|did not end' "$log" | sed 's/^/      /' | head -20
     failures+=("$what")
   fi
@@ -65,7 +65,7 @@ if $each; then
 else
   for i in $(seq "$runs"); do run "run $i of $runs"; done
 fi
-rm -f "$log" "$log.all"
+rm -f "$log"
 
 echo
 if ((${#failures[@]})); then

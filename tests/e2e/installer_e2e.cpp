@@ -70,12 +70,6 @@ std::optional<std::string> readString(const char* path, const char* name) {
         return std::nullopt;
     return std::string(text);
 }
-std::optional<DWORD> readDword(const char* path, const char* name) {
-    DWORD value = 0, size = sizeof value;
-    if (RegGetValueA(HKEY_CURRENT_USER, path, name, RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS)
-        return std::nullopt;
-    return value;
-}
 
 std::string shortcutTarget(const std::string& link) {
     std::string target;

@@ -1,20 +1,14 @@
 // Dragging the real program's character and using its popup menu with real input.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 #include "tests/e2e/running_quorlin.h"
 #include "tests/e2e/screen.h"
 
 namespace e2e {
 namespace {
-
-// The stored Keep-on-top value, 99 when there is none.
-DWORD storedOnTop() {
-    DWORD value = 99, size = sizeof value;
-    if (RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, "ontop", RRF_RT_REG_DWORD, nullptr, &value, &size) !=
-        ERROR_SUCCESS)
-        return 99;
-    return value;
-}
 
 using MouseAndMenu = RunningQuorlin;
 
@@ -75,8 +69,9 @@ TEST_F(MouseAndMenu, KeepOnTopFlipsTheStoredValueAndTheStacking) {
                                            (expected == 1); },
                               2s))
             << "the stacking did not follow";
-        DWORD value = 99;
-        EXPECT_TRUE(waitUntil([&] { return (value = storedOnTop()) == expected; }, 2s)) << "stored " << value;
+        std::optional<DWORD> stored;
+        EXPECT_TRUE(waitUntil([&] { return (stored = readDword(kSettingsKey, "ontop")) == expected; }, 2s))
+            << "stored " << (stored ? std::to_string(*stored) : "nothing");
         const RECT r = rectOf(character);
         EXPECT_EQ(r.left - r.top, -30) << "still on its walk line: not moved";
         EXPECT_TRUE(IsWindowVisible(character));

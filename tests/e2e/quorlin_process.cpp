@@ -124,6 +124,13 @@ void installSetting(DWORD ontop) {
     RegCloseKey(key);
 }
 
+std::optional<DWORD> readDword(const char* path, const char* name) {
+    DWORD value = 0, size = sizeof value;
+    if (RegGetValueA(HKEY_CURRENT_USER, path, name, RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    return value;
+}
+
 void removeSettingsKey() { RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey); }
 
 std::string windowText(HWND window) {

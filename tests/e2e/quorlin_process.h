@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,8 @@ private:
 inline constexpr const char* kSettingsKey = "Software\\Kestrane's Software\\Quorlin\\1.0";
 void installSetting(DWORD ontop);
 void removeSettingsKey();
+// A REG_DWORD value below HKEY_CURRENT_USER, none when it is missing or of another type.
+std::optional<DWORD> readDword(const char* path, const char* name);
 
 // Whether `window` is the 101 x 125 character window at the start place (-50, -20).
 ::testing::AssertionResult atStartPlace(HWND window);
