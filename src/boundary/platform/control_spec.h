@@ -44,7 +44,8 @@ struct ControlSpec {
     bool autoSize = false;
     std::string caption;     // label text, one line, left-aligned, drawn on a transparent ground
     FontSpec font;
-    ColorRef foreColor = 0;  // label text; a shape's one-pixel outline
+    ColorRef foreColor = 0;  // label text; a shape's outline
+    int lineWidth = 1;       // a shape's outline, pixels
     const Image* picture = nullptr;  // drawn at its natural size at the control's corner
     PointerShape pointer = PointerShape::Default;
     std::string toolTip;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/control_spec.h"
+#include "platform/display_scale.h"
 #include "platform/system.h"
 #include "platform/window_pixels.h"
 
@@ -31,16 +32,31 @@ void composeControlPixels(std::vector<std::uint32_t>& pixels, int width, int hei
         } else if (c.kind == ControlKind::Shape && c.width > 0 && c.height > 0) {
             const ColorRef colour = isSystemColour(c.foreColor) ? resolve(c.foreColor) : c.foreColor;
             const std::uint32_t v = colorRefToPixel(colour);
-            const int right = c.left + c.width - 1, bottom = c.top + c.height - 1;
-            for (int x = c.left; x <= right; ++x) {
-                put(x, c.top, v);
-                put(x, bottom, v);
-            }
-            for (int y = c.top; y <= bottom; ++y) {
-                put(c.left, y, v);
-                put(right, y, v);
-            }
+            // An outline of lineWidth pixels inside the shape's rectangle.
+            const int right = c.left + c.width, bottom = c.top + c.height;
+            for (int y = c.top; y < bottom; ++y)
+                for (int x = c.left; x < right; ++x) {
+                    const bool edge = x < c.left + c.lineWidth || x >= right - c.lineWidth || y < c.top + c.lineWidth ||
+                                      y >= bottom - c.lineWidth;
+                    if (edge) put(x, y, v);
+                }
         }
+    }
+}
+
+// The controls as a window at `scale` draws them: places and sizes mapped,
+// outlines one logical pixel thick, each picture replaced by `pictureAt(picture)`.
+template <class PictureAt>
+void controlsAtScale(std::vector<ControlSpec>& drawn, const std::vector<ControlSpec>& logical,
+                     const DisplayScale& scale, PictureAt&& pictureAt) {
+    drawn = logical;
+    for (ControlSpec& c : drawn) {
+        c.left = scale.toPhysical(c.left);
+        c.top = scale.toPhysical(c.top);
+        c.width = scale.toPhysical(c.width);
+        c.height = scale.toPhysical(c.height);
+        c.lineWidth = scale.toPhysical(c.lineWidth);
+        if (c.picture) c.picture = &pictureAt(*c.picture);
     }
 }
 

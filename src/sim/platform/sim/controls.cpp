@@ -37,7 +37,7 @@ PointerShape SimSystem::pointerAt(int x, int y) const {
     const Hwnd handle = windowAt(x, y);
     if (!handle) return PointerShape::Default;
     const Window& w = windows_.at(handle);
-    const int i = controlAt(w.stored.controls, x - w.rect.left, y - w.rect.top);
+    const int i = controlAt(w.stored.controls, scale_.toLogical(x - w.rect.left), scale_.toLogical(y - w.rect.top));
     return i < 0 ? PointerShape::Default : w.stored.controls[static_cast<std::size_t>(i)].pointer;
 }
 
@@ -45,7 +45,7 @@ std::string SimSystem::toolTipAt(int x, int y) const {
     const Hwnd handle = windowAt(x, y);
     if (!handle) return {};
     const Window& w = windows_.at(handle);
-    const int i = controlAt(w.stored.controls, x - w.rect.left, y - w.rect.top);
+    const int i = controlAt(w.stored.controls, scale_.toLogical(x - w.rect.left), scale_.toLogical(y - w.rect.top));
     return i < 0 ? std::string() : w.stored.controls[static_cast<std::size_t>(i)].toolTip;
 }
 

@@ -21,6 +21,15 @@ constexpr int kCheckRoom = 18;  // what the menu adds to the width an item repor
 
 }  // namespace
 
+// The program measures an owner-drawn item from its 100 % picture; the item
+// is drawn from the picture set of the display's scale, so it is as long as
+// that set's picture.
+void SimSystem::measuredAtScale(MeasureItemRecord& measured) const {
+    const int percent = scale_.pictureScale();
+    measured.itemWidth = static_cast<std::uint32_t>(pictureLength(static_cast<int>(measured.itemWidth), percent));
+    measured.itemHeight = static_cast<std::uint32_t>(pictureLength(static_cast<int>(measured.itemHeight), percent));
+}
+
 Hmenu SimSystem::buildMenu(const std::vector<MenuSpec>& items) {
     const Hmenu handle = reinterpret_cast<Hmenu>(nextMenu_);
     nextMenu_ += 4;
@@ -67,10 +76,11 @@ LongPtr SimSystem::callWindowProc(WindowProc procedure, Hwnd handle, std::uint32
     return procedure(handle, message, wParam, lParam);
 }
 
-LongPtr SimSystem::baseWindowProc(Hwnd handle, std::uint32_t message, UintPtr wParam, LongPtr /*lParam*/) {
+LongPtr SimSystem::baseWindowProc(Hwnd handle, std::uint32_t message, UintPtr wParam, LongPtr lParam) {
     Window* w = windows_.count(handle) ? &windows_[handle] : nullptr;
     if (!w) return 0;
     switch (message) {
+        case kWmMeasureItem: measuredAtScale(*reinterpret_cast<MeasureItemRecord*>(lParam)); return 0;
         case kWmCommand: w->events->onCommand(static_cast<std::uint32_t>(wParam & 0xFFFF)); return 0;
         case kWmQueryEndSession: return 1;
         case kWmEndSession:
@@ -140,6 +150,7 @@ Hdc SimSystem::createSurface(int width, int height) {
 Hdc SimSystem::createPictureDc(const Image& picture) {
     const Hdc handle = createSurface(picture.width, picture.height);
     Surface& surface = surfaces_[handle];
+    surface.isPicture = true;
     for (std::size_t i = 0; i < surface.pixels.size(); ++i) surface.pixels[i] = picture.pixels[i] & 0xFFFFFF;
     return handle;
 }
@@ -157,6 +168,11 @@ std::int32_t SimSystem::bitBlt(Hdc target, int x, int y, int width, int height, 
     if (to == surfaces_.end() || from == surfaces_.end() || rop != kSrcCopy) return 0;
     Surface& t = to->second;
     const Surface& f = from->second;
+    if (f.isPicture) {
+        // The program copies a picture by its 100 % size; the copy is of the set's.
+        width = pictureLength(width, scale_.pictureScale());
+        height = pictureLength(height, scale_.pictureScale());
+    }
     for (int dy = 0; dy < height; ++dy)
         for (int dx = 0; dx < width; ++dx) {
             const int tx = x + dx, ty = y + dy, fx = sourceX + dx, fy = sourceY + dy;
@@ -198,7 +214,7 @@ void SimSystem::trackPopupMenu(Hmenu popup, Hwnd owner) {
         menu.items_.push_back(item);
     }
     for (const SimPopup::Item& item : menu.items_)
-        menu.width_ = std::max(menu.width_, static_cast<int>(item.measured.itemWidth) + kCheckRoom);
+        menu.width_ = std::max(menu.width_, static_cast<int>(item.measured.itemWidth) + scale_.toPhysical(kCheckRoom));
     for (SimPopup::Item& item : menu.items_) {
         item.rect = {0, top, menu.width_, top + static_cast<int>(item.measured.itemHeight)};
         top = item.rect.bottom;

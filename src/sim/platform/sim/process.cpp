@@ -55,7 +55,7 @@ std::int32_t SimSystem::getVersionEx(OsVersionInfoA* info) {
 std::int32_t SimSystem::systemParametersInfo(std::uint32_t action, std::uint32_t /*param*/, void* data,
                                              std::uint32_t /*winIni*/) {
     if (action != kSpiGetWorkArea || !data) return 0;
-    *static_cast<Rect*>(data) = workArea_;
+    *static_cast<Rect*>(data) = scale_.rectToLogical(workArea_);
     return 1;
 }
 

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/display_scale.h"
 #include "platform/system.h"
 #include "platform/window_controls.h"
 
@@ -85,6 +86,15 @@ public:
     void setWorkArea(Rect area);
     void setDesktopColour(ColorRef colour) { desktop_ = colour; }
     void setPixelsPerInch(int x, int y) { dpi_ = {x, y}; }
+    // The display's scale as a per-monitor aware program meets it: the
+    // program keeps 96-DPI pixels and this system maps them, the way the real
+    // backend does. The screen, work area, mouse input and screen pixels of
+    // these test controls are physical pixels. A change is the system's
+    // scale-change message: every window keeps its logical place and takes
+    // its new size and picture set at once.
+    void setDisplayDpi(int dpi);
+    const DisplayScale& displayScale() const { return scale_; }
+    Rect physicalRect(Hwnd window) const;
     void setPlatform(std::uint32_t platformId, bool versionCallSucceeds = true);
     // The next call of the named operation ("SetLayeredWindowAttributes",
     // "RegOpenKeyExA", ...) raises a runtime error with this description.
@@ -228,6 +238,7 @@ private:
     struct Surface {
         int width = 0, height = 0;
         std::vector<std::uint32_t> pixels;  // 0x00RRGGBB
+        bool isPicture = false;             // a picture holder's, not a menu's
     };
     struct Posted {
         Hwnd window;
@@ -242,6 +253,7 @@ private:
     Hdc createSurface(int width, int height);
     // The window procedure every window starts with: the runtime's own.
     LongPtr baseWindowProc(Hwnd window, std::uint32_t message, UintPtr wParam, LongPtr lParam);
+    void measuredAtScale(MeasureItemRecord& measured) const;
 
     struct Window {
         WindowSpec stored;
@@ -259,6 +271,7 @@ private:
         WindowProc procedure = nullptr;  // null: the base procedure
         Hmenu menuBar = nullptr;
         ControlMouse controlMouse;
+        std::vector<ControlSpec> drawnControls;  // stored.controls at the display's scale
         std::map<std::string, void*, std::less<>> properties;
     };
     struct SimTimer {
@@ -287,6 +300,7 @@ private:
     void placeOnTop(Window& w, bool topmost);
     void activate(Window& w);
     void repaint(Window& w);
+    void resize(Window& w, int width, int height);  // physical
 
     // Dispatches the next event due at or before `limit`; false when none.
     bool dispatchNext(std::uint64_t limit);
@@ -306,6 +320,7 @@ private:
     Rect workArea_{0, 0, 1024, 738};
     ColorRef desktop_ = 0x00A08040;
     Point dpi_{96, 96};
+    DisplayScale scale_;
     std::uint32_t platformId_ = 2;
     bool versionCallSucceeds_ = true;
     std::map<std::string, std::string, std::less<>> faults_;  // found without building a key string
@@ -340,7 +355,7 @@ private:
 public:
     LongPtr shellExecute(Hwnd owner, const char* operation, const char* file, const char* parameters,
                          const char* directory, int showCommand) override;
-    Point screenSize() override { return {screenWidth_, screenHeight_}; }
+    Point screenSize() override { return {scale_.toLogical(screenWidth_), scale_.toLogical(screenHeight_)}; }
     void showActivated(Hwnd window) override;
 
     // Test controls. Every ShellExecuteA call, with null texts as nullopt;

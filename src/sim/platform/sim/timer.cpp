@@ -119,7 +119,8 @@ void SimSystem::deliverMouse(const Input& input) {
     // Like the real window layer, a press captures the pointer until its release.
     if (input.action == MouseAction::Down) capture_ = target;
     if (input.action == MouseAction::Up) capture_ = nullptr;
-    const int x = input.x - w.rect.left, y = input.y - w.rect.top;
+    // The client point as the real backend maps it: physical offset, then logical.
+    const int x = scale_.toLogical(input.x - w.rect.left), y = scale_.toLogical(input.y - w.rect.top);
     if (routeToControl(w, input.action, input.buttons, x, y)) return;  // the window may be gone
     w.events->onMouse(input.action, input.buttons, x, y);
 }

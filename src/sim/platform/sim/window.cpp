@@ -54,13 +54,12 @@ Hwnd SimSystem::createWindow(const WindowSpec& stored, WindowEvents& events) {
     Window& w = windows_[handle];
     w.stored = stored;
     w.events = &events;
-    w.rect = {stored.left, stored.top, stored.left + stored.width, stored.top + stored.height};
+    w.rect = scale_.rectToPhysical({stored.left, stored.top, stored.left + stored.width, stored.top + stored.height});
     w.exStyle = (stored.showInTaskbar && taskVisible_) || stored.hiddenOwner ? 0 : kWsExToolWindow;
     w.stackStamp = nextStamp_++;
     layOutControls(w.stored.controls, dpi_);
-    w.pixels.assign(pixelCount(stored.width, stored.height), 0);
     if (!stored.menuBar.empty()) w.menuBar = buildMenu(stored.menuBar);
-    repaint(w);
+    resize(w, w.rect.right - w.rect.left, w.rect.bottom - w.rect.top);
     if (tracing_) note("CreateWindow " + stored.formName);
     return handle;
 }
@@ -82,14 +81,38 @@ void SimSystem::setVisible(Hwnd handle, bool visible) {
 
 bool SimSystem::isVisible(Hwnd handle) { return window(handle).visible; }
 
-Rect SimSystem::windowRect(Hwnd handle) { return window(handle).rect; }
+Rect SimSystem::windowRect(Hwnd handle) { return scale_.rectToLogical(window(handle).rect); }
+
+Rect SimSystem::physicalRect(Hwnd handle) const {
+    const Window* w = findWindow(handle);
+    return w ? w->rect : Rect{};
+}
 
 void SimSystem::repaint(Window& w) {
     composeWindowPixels(w.pixels, w.rect.right - w.rect.left, w.rect.bottom - w.rect.top, w.stored.background,
                         w.picture);
     // The simulated scheme's window text is black.
-    composeControlPixels(w.pixels, w.rect.right - w.rect.left, w.rect.bottom - w.rect.top, w.stored.controls,
+    composeControlPixels(w.pixels, w.rect.right - w.rect.left, w.rect.bottom - w.rect.top, w.drawnControls,
                          [](ColorRef) { return rgb(0, 0, 0); });
+}
+
+void SimSystem::resize(Window& w, int width, int height) {
+    w.rect.right = w.rect.left + width;
+    w.rect.bottom = w.rect.top + height;
+    controlsAtScale(w.drawnControls, w.stored.controls, scale_, [](const Image& picture) -> const Image& { return picture; });
+    w.pixels.assign(pixelCount(width, height), 0);
+    repaint(w);
+}
+
+void SimSystem::setDisplayDpi(int dpi) {
+    if (tracing_) note("DpiChanged " + std::to_string(dpi));
+    const DisplayScale previous = scale_;
+    scale_.dpi = dpi;
+    for (auto& [handle, w] : windows_) {
+        const Rect logical = previous.rectToLogical(w.rect);
+        w.rect = scale_.rectToPhysical(logical);
+        resize(w, w.rect.right - w.rect.left, w.rect.bottom - w.rect.top);
+    }
 }
 
 void SimSystem::setWindowPicture(Hwnd handle, const Image* picture) {
@@ -151,14 +174,10 @@ std::int32_t SimSystem::setWindowPos(Hwnd handle, Hwnd insertAfter, int x, int y
              std::to_string(y) + " " + hex(flags));
     if (!(flags & kSwpNoMove)) {
         const int width = w->rect.right - w->rect.left, height = w->rect.bottom - w->rect.top;
-        w->rect = {x, y, x + width, y + height};
+        const Point corner = scale_.placeToPhysical({x, y});
+        w->rect = {corner.x, corner.y, corner.x + width, corner.y + height};
     }
-    if (!(flags & kSwpNoSize)) {
-        w->rect.right = w->rect.left + cx;
-        w->rect.bottom = w->rect.top + cy;
-        w->pixels.assign(pixelCount(cx, cy), 0);
-        repaint(*w);
-    }
+    if (!(flags & kSwpNoSize)) resize(*w, scale_.toPhysical(cx), scale_.toPhysical(cy));
     if (!(flags & kSwpNoZOrder)) {
         if (insertAfter == hwndTopmost())
             placeOnTop(*w, true);
@@ -175,12 +194,11 @@ std::int32_t SimSystem::moveWindow(Hwnd handle, int x, int y, int width, int hei
     raiseIfFailing("MoveWindow");
     Window* w = windows_.count(handle) ? &windows_[handle] : nullptr;
     if (!w) return 0;
-    const bool resized = width != w->rect.right - w->rect.left || height != w->rect.bottom - w->rect.top;
-    w->rect = {x, y, x + width, y + height};
-    if (resized) {
-        w->pixels.assign(pixelCount(width, height), 0);
-        repaint(*w);
-    }
+    const Rect wanted = scale_.rectToPhysical({x, y, x + width, y + height});
+    const bool resized = wanted.right - wanted.left != w->rect.right - w->rect.left ||
+                         wanted.bottom - wanted.top != w->rect.bottom - w->rect.top;
+    w->rect = wanted;
+    if (resized) resize(*w, wanted.right - wanted.left, wanted.bottom - wanted.top);
     return 1;
 }
 

@@ -1,0 +1,130 @@
+// The program keeps 96-DPI pixels at every display scale; the system maps
+// them to the monitor's pixels with one rounding rule.
+#include <gtest/gtest.h>
+
+#include "desktop.h"
+#include "platform/display_scale.h"
+
+namespace ql::test {
+namespace {
+
+TEST(DisplayScaleRule, RoundsHalvesUpAndEveryLogicalPixelComesBack) {
+    const struct {
+        int dpi, logical, physical;
+    } cases[] = {
+        {96, 101, 101}, {120, 101, 126}, {144, 101, 152}, {192, 101, 202}, {144, 1, 2},
+        {144, -1, -1},  {120, -2, -2},   {144, 3, 5},     {144, -3, -4},   {120, 110, 138},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.dpi << " dpi, " << c.logical);
+        EXPECT_EQ(DisplayScale{c.dpi}.toPhysical(c.logical), c.physical);
+    }
+    for (int dpi : {96, 106, 120, 144, 154, 192, 288})
+        for (int logical = -400; logical <= 2400; ++logical)
+            ASSERT_EQ(DisplayScale{dpi}.toLogical(DisplayScale{dpi}.toPhysical(logical)), logical) << dpi << " dpi";
+}
+
+TEST(DisplayScaleRule, AWindowKeepsItsSizeWhereverItStandsAndItsPlaceIsFromItsMonitor) {
+    const DisplayScale scale{144, {1920, 0}};
+    for (int x = 1900; x < 2000; ++x) {
+        const Rect r = scale.rectToPhysical({x, 7, x + 101, 7 + 125});
+        ASSERT_EQ(r.right - r.left, 152);
+        ASSERT_EQ(r.bottom - r.top, 188);
+    }
+    EXPECT_EQ(scale.rectToPhysical({1920, 0, 2021, 125}).left, 1920) << "the monitor's corner stays put";
+    EXPECT_EQ(scale.rectToPhysical({1930, 0, 2031, 125}).left, 1935);
+    EXPECT_EQ(scale.rectToLogical({1935, 0, 2087, 188}).left, 1930);
+}
+
+TEST(DisplayScaleRule, ThePictureSetIsTheLargestNotAboveTheScale) {
+    const struct {
+        int dpi, percent;
+    } cases[] = {{72, 100},  {96, 100},  {106, 100}, {120, 125}, {143, 125}, {144, 150}, {154, 150},
+                 {168, 175}, {192, 200}, {216, 200}, {240, 250}, {288, 300}, {384, 300}};
+    for (const auto& c : cases) EXPECT_EQ(DisplayScale{c.dpi}.pictureScale(), c.percent) << c.dpi << " dpi";
+    EXPECT_EQ(pictureLength(142, 125), 178);
+    EXPECT_EQ(pictureLength(21, 125), 26);
+}
+
+class ScaledDesktop : public Desktop {
+protected:
+    // A run of `ms` on a desktop at `dpi` whose physical work area is the
+    // 1024 x 738 one at that scale; returns the program's own calls.
+    std::vector<std::string> traceAt(int dpi, std::uint64_t ms) {
+        const DisplayScale scale{dpi};
+        sim.setDisplayDpi(dpi);
+        sim.setScreenSize(scale.toPhysical(1024), scale.toPhysical(768));
+        sim.setWorkArea(scale.rectToPhysical({0, 0, 1024, 738}));
+        sim.setTracing(true);
+        install();
+        start();
+        sim.advance(ms);
+        return sim.trace();
+    }
+};
+
+TEST_F(ScaledDesktop, TheWholeCycleIsTheSameInLogicalPixelsAtEveryScale) {
+    std::vector<std::string> at96;
+    {
+        SimSystem plain;
+        plain.setTracing(true);
+        plain.regPutDword(kSettingsKey, kOnTopValue, 0);
+        Quorlin q(plain);
+        plain.run([&] { q.start(); });
+        plain.advance(300000);
+        at96 = plain.trace();
+    }
+    EXPECT_EQ(traceAt(192, 300000), at96);
+}
+
+class ScaledWalk : public ScaledDesktop, public testing::WithParamInterface<int> {};
+
+TEST_P(ScaledWalk, StepsAreTheLogicalStepsMappedAndTheSizeNeverChanges) {
+    const int dpi = GetParam();
+    traceAt(dpi, 0);
+    const DisplayScale scale{dpi};
+    for (int step = 0; step < 40; ++step) {
+        sim.advance(1000);
+        const Rect logical = characterRect();
+        const Rect physical = sim.physicalRect(character());
+        ASSERT_EQ(physical.left, scale.toPhysical(logical.left)) << "step " << step;
+        ASSERT_EQ(physical.top, scale.toPhysical(logical.top)) << "step " << step;
+        ASSERT_EQ(physical.right - physical.left, scale.toPhysical(101)) << "step " << step;
+        ASSERT_EQ(physical.bottom - physical.top, scale.toPhysical(125)) << "step " << step;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpi, ScaledWalk, testing::Values(96, 120, 144, 192));
+
+TEST_F(ScaledDesktop, ADragFollowsThePhysicalPointer) {
+    traceAt(192, 10000);
+    const Rect before = sim.physicalRect(character());
+    const int x = before.left + 80, y = before.top + 120;
+    for (auto [action, buttons, dx] : {std::tuple{MouseAction::Move, 0, 0}, std::tuple{MouseAction::Down, vbLeftButton, 0},
+                                       std::tuple{MouseAction::Move, vbLeftButton, 200},
+                                       std::tuple{MouseAction::Up, vbLeftButton, 200}}) {
+        sim.postMouse(action, buttons, x + dx, y + dx);
+        sim.advance(0);
+    }
+    const Rect after = sim.physicalRect(character());
+    EXPECT_EQ(after.left - before.left, 200);
+    EXPECT_EQ(after.top - before.top, 200);
+    EXPECT_EQ(program->values.PosX, characterRect().left) << "the drop is stored in logical pixels";
+    EXPECT_EQ(characterRect().left, DisplayScale{192}.toLogical(after.left));
+}
+
+TEST_F(ScaledDesktop, AScaleChangeKeepsTheLogicalPlaceAndTakesTheNewSizeAtOnce) {
+    traceAt(96, 20000);
+    const Rect logical = characterRect();
+    sim.setDisplayDpi(144);
+    EXPECT_EQ(characterRect().left, logical.left);
+    EXPECT_EQ(characterRect().top, logical.top);
+    const Rect physical = sim.physicalRect(character());
+    EXPECT_EQ(physical.right - physical.left, 152);
+    EXPECT_EQ(physical.left, DisplayScale{144}.toPhysical(logical.left));
+    sim.advance(1000);
+    EXPECT_EQ(characterRect().left, logical.left + 3) << "the walk goes on in logical pixels";
+}
+
+}  // namespace
+}  // namespace ql::test
