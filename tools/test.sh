@@ -30,6 +30,11 @@ source tools/wine-desktop.sh
 trap stop_wine_desktop EXIT
 start_e2e_session e2e
 ctest --preset e2e
+# On displays scaled to 125, 150 and 200 %.
+for dpi in 120 144 192; do
+  start_e2e_session e2e-scale "$dpi"
+  ctest --preset e2e-scale
+done
 start_e2e_session e2e-short
 ctest --preset e2e-short
 # The long soak: about ten minutes of dragging and menu use, with the

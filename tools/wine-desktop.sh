@@ -2,7 +2,8 @@
 #   start_display NUMBER WORKAREA   e.g. start_display 91 "0, 0, 1024, 738"
 #   prepare_prefix PATH             initialises the prefix once, then reuses it
 #   start_wine_session KEEPER_EXE   one long-lived wine process for the run, waited for
-#   start_e2e_session LABEL         all of the above, as the tests of that ctest label need it
+#   start_e2e_session LABEL [DPI]   all of the above, as the tests of that ctest label need it,
+#                                   on a display of DPI pixels per inch (96 unless given)
 #   stop_wine_desktop
 
 # Whether 32-bit Windows programs can run here (32-bit wine on a kernel that
@@ -89,12 +90,22 @@ stop_wine_desktop() {
 # The e2e label runs on the ordinary desktop; the others on a work area 150 px
 # high, where the walk arrives after 20 s and a whole cycle takes 2.5 minutes.
 start_e2e_session() {
-  local label=$1 root
+  local label=$1 dpi=${2:-96} root
   root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
   stop_wine_desktop
   local workarea="0, 0, 1024, 150"
-  [ "$label" = e2e ] && workarea="0, 0, 1024, 738"
+  [ "$label" = e2e ] || [ "$label" = e2e-scale ] && workarea="0, 0, 1024, 738"
   start_display "${QUORLIN_TEST_DISPLAY:-91}" "$workarea"
   prepare_prefix "$root/build/wine/e2e-prefix"
+  set_display_dpi "$dpi"
   start_wine_session "$root/build/windows/wine_keeper.exe"
+}
+
+# The display's scale, as the user's setting in the prefix; read when the
+# session starts. The scaled-display tests are told it too.
+set_display_dpi() {
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  wineserver -k 2>/dev/null || true
+  wineserver -w
+  export QUORLIN_TEST_DPI=$1
 }

@@ -72,6 +72,8 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The tests read the screen and the windows in the display's own pixels, at any scale.
+    SetProcessDPIAware();
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new Deadline(std::chrono::seconds(QL_E2E_TEST_BUDGET_S)));
     return RUN_ALL_TESTS();

@@ -8,7 +8,7 @@ namespace e2e {
 namespace {
 // The first colour of every item's icon strip.
 constexpr std::uint32_t kStripColour = 0xBED5F5;
-constexpr int kItemTops[] = {0, 27, 48};
+constexpr int kItemHeights[] = {27, 21, 24};  // at 100 %
 
 ScreenShot shootWindow(HWND window) {
     RECT r{};
@@ -17,12 +17,15 @@ ScreenShot shootWindow(HWND window) {
 }
 
 // The first pixel, row by row, with the strip's colour, if every item shows it.
-bool findItems(const ScreenShot& shot, POINT& firstItem) {
+bool findItems(const ScreenShot& shot, POINT& firstItem, int percent) {
     for (int y = shot.top; y < shot.top + shot.height; ++y)
         for (int x = shot.left; x < shot.left + shot.width; ++x) {
             if (shot.at(x, y) != kStripColour) continue;
-            for (int top : kItemTops)
+            int top = 0;  // each item as high as its picture set makes it
+            for (int height : kItemHeights) {
                 if (y + top >= shot.top + shot.height || shot.at(x, y + top) != kStripColour) return false;
+                top += ql::pictureLength(height, percent);
+            }
             firstItem = {x, y};
             return true;
         }
@@ -35,7 +38,8 @@ HWND openMenu() {
     return menu && IsWindowVisible(menu) ? menu : nullptr;
 }
 
-::testing::AssertionResult waitForPaintedItems(HWND window, PopupMenu& menu, std::chrono::milliseconds timeout) {
+::testing::AssertionResult waitForPaintedItems(HWND window, PopupMenu& menu, std::chrono::milliseconds timeout,
+                                               int percent) {
     ScreenShot last;
     bool itemsSeen = false;
     const bool painted = waitUntil(
@@ -43,11 +47,11 @@ HWND openMenu() {
             if (!IsWindowVisible(window)) return false;
             ScreenShot shot = shootWindow(window);
             POINT first{};
-            itemsSeen = findItems(shot, first);
+            itemsSeen = findItems(shot, first, percent);
             const bool settled = itemsSeen && shot.left == last.left && shot.top == last.top &&
                                  shot.width == last.width && shot.pixels == last.pixels;
             last = std::move(shot);
-            if (settled) menu = {window, first};
+            if (settled) menu = {window, first, percent};
             return settled;
         },
         timeout);

@@ -46,16 +46,18 @@ protected:
                                              << "), not at (" << left << ", " << top << ")";
     }
     // Right-clicks the character (between two walk steps when it walks) and
-    // waits for its menu with its items painted.
-    ::testing::AssertionResult openPopup(PopupMenu& menu, std::chrono::milliseconds stepWait = 3s) {
+    // waits for its menu with its items painted (from the set of `scale`).
+    ::testing::AssertionResult openPopup(PopupMenu& menu, std::chrono::milliseconds stepWait = 3s,
+                                         const ql::DisplayScale& scale = {}) {
         waitForAStep(stepWait);
         const RECT r = rectOf(character);
-        click(r.left + 70, r.top + 60, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+        const int x = r.left + scale.toPhysical(70), y = r.top + scale.toPhysical(60);
+        click(x, y, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
         HWND window = nullptr;
         if (!waitUntil([&] { return (window = openMenu()) != nullptr; }, 3s))
-            return ::testing::AssertionFailure() << "no popup menu within 3 s of a right-click at (" << r.left + 70
-                                                 << ", " << r.top + 60 << ")";
-        return waitForPaintedItems(window, menu);
+            return ::testing::AssertionFailure() << "no popup menu within 3 s of a right-click at (" << x << ", " << y
+                                                 << ")";
+        return waitForPaintedItems(window, menu, 3s, scale.pictureScale());
     }
 
     std::unique_ptr<QuorlinProcess> quorlin;

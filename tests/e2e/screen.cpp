@@ -1,36 +1,44 @@
 #include "tests/e2e/screen.h"
 
+#include "platform/picture_pack.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <map>
+#include <stdexcept>
 #include <iterator>
 
 namespace e2e {
 
-ql::Image loadAsset(const std::string& name) {
-    std::ifstream file(std::string(QL_E2E_ASSETS) + "/" + name, std::ios::binary);
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    return ql::decodeImage(bytes);
+ql::Image loadAsset(const std::string& name, int percent) {
+    const std::string file = percent == 100 ? name : ql::picturePackName(percent);
+    std::ifstream in(std::string(QL_E2E_ASSETS) + "/" + file, std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (percent == 100) return ql::decodeImage(bytes);
+    for (ql::PackedPicture& entry : ql::decodePicturePack(bytes))
+        if (entry.name == name) return std::move(entry.image);
+    throw std::runtime_error(file + " has no " + name);
 }
 
-const std::vector<ql::Image>& spriteFrames() {
-    static const std::vector<ql::Image> frames = [] {
-        std::vector<ql::Image> all;
-        for (int n = 1; n <= 28; ++n) {
-            char name[16];
-            std::snprintf(name, sizeof name, n <= 20 ? "frame%02d.bmp" : "frame%02d.gif", n);
-            all.push_back(loadAsset(name));
-        }
-        return all;
-    }();
+const std::vector<ql::Image>& spriteFrames(int percent) {
+    static std::map<int, std::vector<ql::Image>> sets;
+    std::vector<ql::Image>& frames = sets[percent];
+    for (int n = static_cast<int>(frames.size()) + 1; n <= 28; ++n) {
+        char name[16];
+        std::snprintf(name, sizeof name, n <= 20 ? "frame%02d.bmp" : "frame%02d.gif", n);
+        frames.push_back(loadAsset(name, percent));
+    }
     return frames;
 }
 
-int mismatches(const ScreenShot& shot, const ql::Image& frame, int windowX, int windowY, std::uint32_t backdrop) {
+int mismatches(const ScreenShot& shot, const ql::Image& frame, int windowX, int windowY, std::uint32_t backdrop,
+               const ql::DisplayScale& scale) {
+    const int width = scale.toPhysical(101), height = scale.toPhysical(125);
     int wrong = 0;
-    for (int y = std::max(windowY, shot.top); y < std::min(windowY + 125, shot.top + shot.height); ++y)
-        for (int x = std::max(windowX, shot.left); x < std::min(windowX + 101, shot.left + shot.width); ++x) {
+    for (int y = std::max(windowY, shot.top); y < std::min(windowY + height, shot.top + shot.height); ++y)
+        for (int x = std::max(windowX, shot.left); x < std::min(windowX + width, shot.left + shot.width); ++x) {
             const int fx = x - windowX, fy = y - windowY;
             // Outside the frame, and wherever it is transparent, the window shows its key blue.
             std::uint32_t source = 0x0000FF;
@@ -41,10 +49,10 @@ int mismatches(const ScreenShot& shot, const ql::Image& frame, int windowX, int 
     return wrong;
 }
 
-int shownFrame(const ScreenShot& shot, int windowX, int windowY, std::uint32_t backdrop) {
-    const std::vector<ql::Image>& frames = spriteFrames();
+int shownFrame(const ScreenShot& shot, int windowX, int windowY, std::uint32_t backdrop, const ql::DisplayScale& scale) {
+    const std::vector<ql::Image>& frames = spriteFrames(scale.pictureScale());
     for (std::size_t i = 0; i < frames.size(); ++i)
-        if (mismatches(shot, frames[i], windowX, windowY, backdrop) == 0) return static_cast<int>(i) + 1;
+        if (mismatches(shot, frames[i], windowX, windowY, backdrop, scale) == 0) return static_cast<int>(i) + 1;
     return 0;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/display_scale.h"
 #include "platform/image_codec.h"
 
 namespace e2e {
@@ -21,17 +22,20 @@ struct ScreenShot {
 
 ScreenShot captureScreen(int left, int top, int width, int height);
 
-// One of the program's pictures, read from the asset files the program embeds.
-ql::Image loadAsset(const std::string& name);
-// The 28 sprite frames, index 0 for frame 1.
-const std::vector<ql::Image>& spriteFrames();
+// One of the program's pictures, read from the asset files the program
+// embeds: the file itself at 100 %, else its entry in the set of `percent`.
+ql::Image loadAsset(const std::string& name, int percent = 100);
+// The 28 sprite frames of a picture set, index 0 for frame 1.
+const std::vector<ql::Image>& spriteFrames(int percent = 100);
 
-// How many on-screen pixels of the 101 x 125 character window at
-// (windowX, windowY) differ from `frame` drawn there over a backdrop of one
-// colour, the key blue being transparent. Only the part inside `shot` counts.
-int mismatches(const ScreenShot& shot, const ql::Image& frame, int windowX, int windowY, std::uint32_t backdrop);
-// The sprite frame (1-28) the screen shows exactly there, or 0.
-int shownFrame(const ScreenShot& shot, int windowX, int windowY, std::uint32_t backdrop);
+// How many on-screen pixels of the character window (101 x 125 at `scale`)
+// at (windowX, windowY) differ from `frame` drawn there over a backdrop of
+// one colour, the key blue being transparent. Only the part inside `shot` counts.
+int mismatches(const ScreenShot& shot, const ql::Image& frame, int windowX, int windowY, std::uint32_t backdrop,
+               const ql::DisplayScale& scale = {});
+// The sprite frame (1-28) of the scale's set the screen shows exactly there, or 0.
+int shownFrame(const ScreenShot& shot, int windowX, int windowY, std::uint32_t backdrop,
+               const ql::DisplayScale& scale = {});
 
 // A plain window of one colour, for the character to be seen against.
 class Backdrop {

@@ -88,7 +88,7 @@ TEST_F(PopupMenu, DrawsThePicturesTheSettingAndThePointerAskFor) {
 }
 
 TEST_F(PopupMenu, OnlyTheSelectedBitChoosesTheHighlightedPicture) {
-    const Image blank{142, 22, std::vector<std::uint32_t>(142 * 22, 0xFF000000u)};
+    const Image blank{142, 22, std::vector<std::uint32_t>(142 * 22, 0xFF000000u), {}};
     const Hdc target = sim.createPictureDc(blank);
     const Hdc clear = sim.createPictureDc(blank);
     const auto drawnWith = [&](std::uint32_t state) {

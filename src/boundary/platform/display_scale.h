@@ -1,11 +1,12 @@
 // The program lives in 96-DPI pixels ("logical" pixels) whatever the display's
 // scale; a backend maps them to the pixels of the monitor a window is on.
 //
-// One rounding rule: a length L becomes round(L * dpi / 96), halves rounded up
-// (towards +infinity, also for negative places), and back the same way. A
-// window's place maps by its corner, relative to its monitor's corner, and its
-// size by the size alone, never by subtracting two mapped edges: so a window
-// keeps its physical size to the pixel wherever it walks.
+// One rounding rule: a length or a place L becomes round(L * dpi / 96), halves
+// rounded up (towards +infinity, also for negative places), and back the same
+// way. A window's place maps by its corner and its size by the size alone,
+// never by subtracting two mapped edges: so a window keeps its physical size
+// to the pixel wherever it walks. The whole desktop maps by the window's own
+// scale, so logical places are continuous across monitors of one scale.
 #pragma once
 
 #include "platform/types.h"
@@ -23,17 +24,12 @@ constexpr int roundedQuotient(long long numerator, long long denominator) {
 
 struct DisplayScale {
     int dpi = kLogicalDpi;
-    Point origin{0, 0};  // the monitor's corner in physical pixels, fixed by the mapping
 
     constexpr int toPhysical(int logical) const { return roundedQuotient(static_cast<long long>(logical) * dpi, kLogicalDpi); }
     constexpr int toLogical(int physical) const { return roundedQuotient(static_cast<long long>(physical) * kLogicalDpi, dpi); }
 
-    constexpr Point placeToPhysical(Point p) const {
-        return {origin.x + toPhysical(p.x - origin.x), origin.y + toPhysical(p.y - origin.y)};
-    }
-    constexpr Point placeToLogical(Point p) const {
-        return {origin.x + toLogical(p.x - origin.x), origin.y + toLogical(p.y - origin.y)};
-    }
+    constexpr Point placeToPhysical(Point p) const { return {toPhysical(p.x), toPhysical(p.y)}; }
+    constexpr Point placeToLogical(Point p) const { return {toLogical(p.x), toLogical(p.y)}; }
     constexpr Rect rectToPhysical(Rect r) const {
         const Point corner = placeToPhysical({r.left, r.top});
         return {corner.x, corner.y, corner.x + toPhysical(r.right - r.left), corner.y + toPhysical(r.bottom - r.top)};

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace ql {
@@ -22,6 +23,9 @@ struct Image {
     int width = 0;
     int height = 0;
     std::vector<std::uint32_t> pixels;
+    // The asset file the picture was loaded from, empty for one made in
+    // memory: a backend draws that asset's picture of the display's scale.
+    std::string source;
 
     std::uint32_t at(int x, int y) const { return pixels[pixelIndex(x, y, width)]; }
 };

@@ -1,6 +1,7 @@
 #include "platform/runtime/controls.h"
 
 #include "platform/runtime/form.h"
+#include "platform/runtime/load_picture.h"
 
 namespace ql {
 
@@ -12,7 +13,7 @@ Control::Control(Form& owner, ControlKind kind, ControlSpec stored, Handler clic
 
 ImageControl::ImageControl(Form& owner, ControlSpec stored, const char* assetName, Handler click)
     : Control(owner, ControlKind::Image, std::move(stored), click),
-      picture_(decodeImage(owner.system().loadAsset(assetName))) {
+      picture_(LoadPicture(owner.system(), assetName)) {
     // Pictures are shown at their natural size.
     stored_.picture = &picture_;
     stored_.width = picture_.width;

@@ -4,14 +4,13 @@
 #include <cstddef>
 #include <vector>
 
-#include "platform/image_codec.h"
-#include "platform/system.h"
+#include "platform/runtime/load_picture.h"
 
 namespace ql {
 
 class ImageList {
 public:
-    void add(System& system, const char* assetName) { images_.push_back(decodeImage(system.loadAsset(assetName))); }
+    void add(System& system, const char* assetName) { images_.push_back(LoadPicture(system, assetName)); }
     int Count() const { return static_cast<int>(images_.size()); }
     const Image& ListImage(int index) const { return images_.at(static_cast<std::size_t>(index - 1)); }
 

@@ -148,11 +148,20 @@ Hdc SimSystem::createSurface(int width, int height) {
 }
 
 Hdc SimSystem::createPictureDc(const Image& picture) {
-    const Hdc handle = createSurface(picture.width, picture.height);
+    const Hdc handle = createSurface(0, 0);
     Surface& surface = surfaces_[handle];
-    surface.isPicture = true;
-    for (std::size_t i = 0; i < surface.pixels.size(); ++i) surface.pixels[i] = picture.pixels[i] & 0xFFFFFF;
+    surface.picture = &picture;
+    fillPictureSurface(surface);
     return handle;
+}
+
+void SimSystem::fillPictureSurface(Surface& surface) {
+    surface.percent = scale_.pictureScale();
+    const Image& shown = pictures_.forScale(*surface.picture, surface.percent);
+    surface.width = shown.width;
+    surface.height = shown.height;
+    surface.pixels.resize(shown.pixels.size());
+    for (std::size_t i = 0; i < surface.pixels.size(); ++i) surface.pixels[i] = shown.pixels[i] & 0xFFFFFF;
 }
 
 void SimSystem::deletePictureDc(Hdc dc) { surfaces_.erase(dc); }
@@ -168,10 +177,10 @@ std::int32_t SimSystem::bitBlt(Hdc target, int x, int y, int width, int height, 
     if (to == surfaces_.end() || from == surfaces_.end() || rop != kSrcCopy) return 0;
     Surface& t = to->second;
     const Surface& f = from->second;
-    if (f.isPicture) {
+    if (f.picture) {
         // The program copies a picture by its 100 % size; the copy is of the set's.
-        width = pictureLength(width, scale_.pictureScale());
-        height = pictureLength(height, scale_.pictureScale());
+        width = pictureLength(width, f.percent);
+        height = pictureLength(height, f.percent);
     }
     for (int dy = 0; dy < height; ++dy)
         for (int dx = 0; dx < width; ++dx) {

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/display_scale.h"
+#include "platform/picture_sets.h"
 #include "platform/system.h"
 #include "platform/window_controls.h"
 
@@ -238,7 +239,8 @@ private:
     struct Surface {
         int width = 0, height = 0;
         std::vector<std::uint32_t> pixels;  // 0x00RRGGBB
-        bool isPicture = false;             // a picture holder's, not a menu's
+        const Image* picture = nullptr;     // a picture holder's, at 100 %; null for a menu's
+        int percent = 100;                  // the picture set its pixels are from
     };
     struct Posted {
         Hwnd window;
@@ -321,6 +323,8 @@ private:
     ColorRef desktop_ = 0x00A08040;
     Point dpi_{96, 96};
     DisplayScale scale_;
+    PictureSets pictures_{[this](const char* name) { return loadAsset(name); }};
+    void fillPictureSurface(Surface& surface);
     std::uint32_t platformId_ = 2;
     bool versionCallSucceeds_ = true;
     std::map<std::string, std::string, std::less<>> faults_;  // found without building a key string

@@ -89,8 +89,8 @@ Rect SimSystem::physicalRect(Hwnd handle) const {
 }
 
 void SimSystem::repaint(Window& w) {
-    composeWindowPixels(w.pixels, w.rect.right - w.rect.left, w.rect.bottom - w.rect.top, w.stored.background,
-                        w.picture);
+    const Image* shown = w.picture ? &pictures_.forScale(*w.picture, scale_.pictureScale()) : nullptr;
+    composeWindowPixels(w.pixels, w.rect.right - w.rect.left, w.rect.bottom - w.rect.top, w.stored.background, shown);
     // The simulated scheme's window text is black.
     composeControlPixels(w.pixels, w.rect.right - w.rect.left, w.rect.bottom - w.rect.top, w.drawnControls,
                          [](ColorRef) { return rgb(0, 0, 0); });
@@ -99,7 +99,9 @@ void SimSystem::repaint(Window& w) {
 void SimSystem::resize(Window& w, int width, int height) {
     w.rect.right = w.rect.left + width;
     w.rect.bottom = w.rect.top + height;
-    controlsAtScale(w.drawnControls, w.stored.controls, scale_, [](const Image& picture) -> const Image& { return picture; });
+    // One display, so the set these point into stays until the next scale change lays the window out again.
+    controlsAtScale(w.drawnControls, w.stored.controls, scale_,
+                    [&](const Image& picture) -> const Image& { return pictures_.forScale(picture, scale_.pictureScale()); });
     w.pixels.assign(pixelCount(width, height), 0);
     repaint(w);
 }
@@ -113,6 +115,8 @@ void SimSystem::setDisplayDpi(int dpi) {
         w.rect = scale_.rectToPhysical(logical);
         resize(w, w.rect.right - w.rect.left, w.rect.bottom - w.rect.top);
     }
+    for (auto& [dc, surface] : surfaces_)
+        if (surface.picture) fillPictureSurface(surface);
 }
 
 void SimSystem::setWindowPicture(Hwnd handle, const Image* picture) {

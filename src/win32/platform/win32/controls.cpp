@@ -34,8 +34,8 @@ RECT rectOf(const ControlSpec& c) { return {c.left, c.top, c.left + c.width, c.t
 
 }  // namespace
 
-WindowControls::WindowControls(HWND window, std::vector<ControlSpec> controls, int pixelsPerInchY)
-    : controls_(std::move(controls)), fontOf_(controls_.size(), -1) {
+WindowControls::WindowControls(HWND window, std::vector<ControlSpec> controls, int pixelsPerInchY, HCURSOR hand)
+    : controls_(std::move(controls)), fontOf_(controls_.size(), -1), hand_(hand) {
     WindowDc screen;
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         ControlSpec& c = controls_[i];
@@ -84,7 +84,7 @@ WindowControls::WindowControls(HWND window, std::vector<ControlSpec> controls, i
         tool.lpszText = const_cast<char*>(c.toolTip.c_str());  // copied by the tooltip
         SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     }
-    if (pointers) {
+    if (pointers && !hand_) {
         hand_ = LoadCursorA(instance, "HANDCURSOR");
         if (!hand_) hand_ = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND));
     }

@@ -17,7 +17,9 @@ class WindowControls {
 public:
     // Lays the controls out (fitting auto-sized labels to their text with the
     // real fonts) and gives the window its tooltips.
-    WindowControls(HWND window, std::vector<ControlSpec> controls, int pixelsPerInchY);
+    // `hand` is the hand pointer of the window's scale, or null for the
+    // program's cursor resource.
+    WindowControls(HWND window, std::vector<ControlSpec> controls, int pixelsPerInchY, HCURSOR hand);
     WindowControls(const WindowControls&) = delete;
     WindowControls& operator=(const WindowControls&) = delete;
 
@@ -36,7 +38,7 @@ private:
     std::vector<FontSpec> fontSpecs_;
     std::vector<GdiObject<HFONT>> fonts_;    // one per distinct label font
     std::vector<int> fontOf_;          // per control: index into fonts_, -1 for none
-    HCURSOR hand_ = nullptr;           // a shared resource cursor: never destroyed
+    HCURSOR hand_ = nullptr;           // not ours to destroy
 };
 
 }  // namespace ql

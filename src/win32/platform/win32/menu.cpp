@@ -5,6 +5,7 @@
 #include "platform/image_codec.h"
 #include "platform/window_property.h"
 #include "platform/win32/dib.h"
+#include "platform/win32/dpi.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/menu_bar.h"
 #include "platform/win32/win32_system.h"
@@ -65,6 +66,11 @@ std::int32_t Win32System::modifyMenu(Hmenu menu, std::uint32_t position, std::ui
 
 std::int32_t Win32System::bitBlt(Hdc target, int x, int y, int width, int height, Hdc source, int sourceX,
                                  int sourceY, std::uint32_t rop) {
+    // The program copies a picture by its 100 % size; the copy is of the set's.
+    if (auto it = pictureDcs_.find(source); it != pictureDcs_.end()) {
+        width = pictureLength(width, it->second.percent);
+        height = pictureLength(height, it->second.percent);
+    }
     return BitBlt(reinterpret_cast<HDC>(target), x, y, width, height, reinterpret_cast<HDC>(source), sourceX,
                   sourceY, rop);
 }
@@ -76,6 +82,10 @@ void Win32System::checkMenuItem(Hmenu menu, std::uint32_t commandId, bool checke
 void Win32System::trackPopupMenu(Hmenu popup, Hwnd owner) {
     POINT pointer{};
     GetCursorPos(&pointer);
+    // The menu is drawn at the scale of the monitor it opens on.
+    menuScale_ = scaleAt(pointer);
+    for (auto& [dc, held] : pictureDcs_)
+        if (held.percent != menuScale_.pictureScale()) fillPictureDc(dc, held);
     SetForegroundWindow(raw(owner));
     TrackPopupMenu(raw(popup), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, pointer.x, pointer.y, 0, raw(owner),
                    nullptr);
@@ -84,17 +94,39 @@ void Win32System::trackPopupMenu(Hmenu popup, Hwnd owner) {
 
 Hdc Win32System::createPictureDc(const Image& picture) {
     MemoryDc dc(checked(CreateCompatibleDC(nullptr), "CreateCompatibleDC"));
+    const Hdc handle = reinterpret_cast<Hdc>(dc.get());
+    PictureDc held{nullptr, nullptr, &picture, 0};
+    fillPictureDc(handle, held);
+    // Held from here on by the map, until deletePictureDc.
+    pictureDcs_[handle] = held;
+    dc.release();
+    return handle;
+}
+
+// Selects into `dc` a bitmap of the picture from the menu's set, in place of
+// the one it held.
+void Win32System::fillPictureDc(Hdc dc, PictureDc& held) {
+    const int percent = menuScale_.pictureScale();
+    const Image& picture = pictures_.forScale(*held.picture, percent);
+    const HDC raw = reinterpret_cast<HDC>(dc);
     const BITMAPINFO info = topDownBitmapInfo(picture.width, picture.height);
     void* bits = nullptr;
-    GdiObject<HBITMAP> bitmap(
-        checked(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0), "CreateDIBSection"));
+    GdiObject<HBITMAP> bitmap(checked(CreateDIBSection(raw, &info, DIB_RGB_COLORS, &bits, nullptr, 0), "CreateDIBSection"));
     std::memcpy(bits, picture.pixels.data(), picture.pixels.size() * sizeof(std::uint32_t));
-    // Held from here on by the map, until deletePictureDc.
-    const Hdc handle = reinterpret_cast<Hdc>(dc.get());
-    pictureDcs_[handle] = PictureDc{bitmap.get(), SelectObject(dc.get(), bitmap.get())};
-    dc.release();
-    bitmap.release();
-    return handle;
+    const HGDIOBJ replaced = SelectObject(raw, bitmap.get());
+    if (held.bitmap) {
+        DeleteObject(replaced);
+    } else {
+        held.previous = replaced;
+    }
+    held.bitmap = bitmap.release();
+    held.percent = percent;
+}
+
+void Win32System::measuredAtScale(MEASUREITEMSTRUCT& measured) const {
+    const int percent = menuScale_.pictureScale();
+    measured.itemWidth = static_cast<UINT>(pictureLength(static_cast<int>(measured.itemWidth), percent));
+    measured.itemHeight = static_cast<UINT>(pictureLength(static_cast<int>(measured.itemHeight), percent));
 }
 
 void Win32System::deletePictureDc(Hdc dc) {

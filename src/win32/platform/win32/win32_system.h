@@ -2,10 +2,17 @@
 // free of the system's own headers so program code never sees them.
 #pragma once
 
+#include <deque>
 #include <map>
 #include <memory>
 
+#include "platform/display_scale.h"
+#include "platform/picture_sets.h"
 #include "platform/system.h"
+
+struct HWND__;
+struct HICON__;
+struct tagMEASUREITEMSTRUCT;
 
 namespace ql {
 
@@ -63,8 +70,22 @@ public:
     void deletePictureDc(Hdc dc) override;
 
     struct WindowState;  // what the window procedure needs of a form window
+    // For the window procedure: a scale change, and an owner-drawn item's
+    // size as the program measured it from its 100 % picture, made the
+    // length of the menu's picture set.
+    void rescale(HWND__* window, WindowState& state, int dpi);
+    void measuredAtScale(tagMEASUREITEMSTRUCT& measured) const;
 
 private:
+    void layOut(HWND__* window, WindowState& state);
+    void compose(WindowState& state, std::vector<std::uint32_t>& into);
+    DisplayScale scaleOf(Hwnd window) const;
+    // The hand pointer of a picture set, made from it on first use; null at
+    // 100 %, where the program's cursor resource serves.
+    HICON__* handCursor(int percent);
+    PictureSets pictures_{[this](const char* name) { return loadAsset(name); }};
+    std::map<int, HICON__*> handCursors_;  // destroyed with the system
+    DisplayScale menuScale_;  // of the monitor where the popup opened
     // The form windows' class, registered for the system's life.
     class WindowClass {
     public:
@@ -81,10 +102,12 @@ private:
     struct PictureDc {  // a memory DC with the picture's bitmap selected into it
         void* bitmap;
         void* previous;
+        const Image* picture;  // the program's, at 100 %
+        int percent;           // the set the bitmap is from
     };
+    void fillPictureDc(Hdc dc, PictureDc& held);
     std::map<Hdc, PictureDc> pictureDcs_;
     bool taskVisible_ = true;
-    Point dpi_{0, 0};
 
     // --- About window: the screen, activation (window.cpp), the shell (shell.cpp)
 public:
