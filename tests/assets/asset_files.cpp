@@ -30,6 +30,8 @@ std::vector<std::string> allAssetNames() {
                           "menu_ontop_on.bmp", "menu_ontop_on_over.bmp", "menu_end.bmp", "menu_end_over.bmp",
                           "about_pobo.bmp", "about_close.bmp", "quorlin.ico", "hand.cur"})
         names.emplace_back(n);
+    for (int percent : ql::kPictureScales)
+        if (percent != 100) names.push_back(ql::picturePackName(percent));
     return names;
 }
 

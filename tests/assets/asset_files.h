@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/image_codec.h"
+#include "platform/picture_pack.h"
 
 namespace qltest {
 
