@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <stdexcept>
 
 namespace qltest {
@@ -21,6 +22,26 @@ std::string frameName(int n) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "frame%02d.%s", n, n <= 20 ? "bmp" : "gif");
     return buf;
+}
+
+std::vector<int> packedScales() {
+    std::vector<int> out;
+    for (int percent : ql::kPictureScales)
+        if (percent != 100) out.push_back(percent);
+    return out;
+}
+
+const std::vector<ql::PackedPicture>& picturePack(int percent) {
+    static std::map<int, std::vector<ql::PackedPicture>> cache;
+    auto it = cache.find(percent);
+    if (it == cache.end()) it = cache.emplace(percent, ql::decodePicturePack(readAsset(ql::picturePackName(percent)))).first;
+    return it->second;
+}
+
+const ql::PackedPicture& packedPicture(int percent, const std::string& name) {
+    for (const ql::PackedPicture& p : picturePack(percent))
+        if (p.name == name) return p;
+    throw std::runtime_error(ql::picturePackName(percent) + " lacks " + name);
 }
 
 std::vector<std::string> allAssetNames() {

@@ -17,12 +17,9 @@ constexpr Rgb kHighlight = rgbHex(0xFFEEC2);
 constexpr Rgb kSeparator = rgbHex(0x6A8CCB);
 constexpr Rgb kBlack{0, 0, 0};
 
-// Nearest integer to first + (last - first) * step / steps, halves away from
-// the first colour.
+// Nearest integer to first + (last - first) * step / steps, halves up.
 std::uint8_t ramp(int first, int last, int step, int steps) {
-    const int num = (last - first) * step * 2;
-    const int q = num >= 0 ? (num + steps) / (2 * steps) : -((-num + steps) / (2 * steps));
-    return static_cast<std::uint8_t>(first + q);
+    return static_cast<std::uint8_t>((2 * (first * steps + (last - first) * step) + steps) / (2 * steps));
 }
 
 // The strip is columns 0-22 at 100 %: the first colour in the two left
