@@ -4,6 +4,8 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build ccache g++ clang googletest libgtest-dev libpng-dev
+  # The menu captions above 100 % are set in a scalable font.
+  libfreetype-dev fonts-liberation
   g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
   wine wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick xcompmgr
   # The setup program, and the 32-bit build it carries beside the 64-bit one.

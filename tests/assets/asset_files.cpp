@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <stdexcept>
 
 namespace qltest {
@@ -23,6 +24,26 @@ std::string frameName(int n) {
     return buf;
 }
 
+std::vector<int> packedScales() {
+    std::vector<int> out;
+    for (int percent : ql::kPictureScales)
+        if (percent != 100) out.push_back(percent);
+    return out;
+}
+
+const std::vector<ql::PackedPicture>& picturePack(int percent) {
+    static std::map<int, std::vector<ql::PackedPicture>> cache;
+    auto it = cache.find(percent);
+    if (it == cache.end()) it = cache.emplace(percent, ql::decodePicturePack(readAsset(ql::picturePackName(percent)))).first;
+    return it->second;
+}
+
+const ql::PackedPicture& packedPicture(int percent, const std::string& name) {
+    for (const ql::PackedPicture& p : picturePack(percent))
+        if (p.name == name) return p;
+    throw std::runtime_error(ql::picturePackName(percent) + " lacks " + name);
+}
+
 std::vector<std::string> allAssetNames() {
     std::vector<std::string> names;
     for (int n = 1; n <= 28; ++n) names.push_back(frameName(n));
@@ -30,6 +51,8 @@ std::vector<std::string> allAssetNames() {
                           "menu_ontop_on.bmp", "menu_ontop_on_over.bmp", "menu_end.bmp", "menu_end_over.bmp",
                           "about_pobo.bmp", "about_close.bmp", "quorlin.ico", "hand.cur"})
         names.emplace_back(n);
+    for (int percent : ql::kPictureScales)
+        if (percent != 100) names.push_back(ql::picturePackName(percent));
     return names;
 }
 

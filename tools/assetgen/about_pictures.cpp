@@ -1,16 +1,18 @@
 #include "about_pictures.h"
 
+#include "platform/picture_pack.h"
 #include "pobo.h"
 #include "props.h"
 
 namespace assetgen {
 
-Bitmap aboutPobo() {
-    Canvas c(90, 140);
+Bitmap aboutPobo(int percent) {
+    Canvas c(ql::pictureLength(90, percent), ql::pictureLength(140, percent));
     // Pobo at three quarters of his sprite size, standing at the bottom; the
     // sign rises from his raised right flipper to the top of the picture.
     const double s = 0.74;
-    const Xform base = Xform::scale(s).then(Xform::translate(3, 140 - 117 * s - 1));
+    const Xform base =
+        Xform::scale(s).then(Xform::translate(3, 140 - 117 * s - 1)).then(Xform::scale(percent / 100.0));
     Pose p;
     p.look = 1;
     p.gaze = {1, -1};
@@ -26,8 +28,10 @@ Bitmap aboutPobo() {
     return flatten(c.soft(), Rgb{255, 255, 255});
 }
 
-Bitmap aboutClose() {
-    Canvas c(21, 21);
+Bitmap aboutClose(int percent) {
+    const int side = ql::pictureLength(21, percent);
+    Canvas c(side, side);
+    c.transform = Xform::scale(percent / 100.0);
     c.fill(roundRect(0, 0, 21, 21, 2.5), Rgb{178, 48, 20});
     c.fill(roundRect(1, 1, 20, 20, 2), Rgb{236, 84, 36});
     c.fill(roundRect(1, 1, 20, 10, 2), Rgb{248, 124, 72}, 0.6);

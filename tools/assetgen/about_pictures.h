@@ -5,7 +5,8 @@
 
 namespace assetgen {
 
-Bitmap aboutPobo();   // 90 x 140 on white: Pobo holding up a "Hi!" sign
-Bitmap aboutClose();  // 21 x 21 close button
+// At `percent` %; the sizes given are those at 100 %.
+Bitmap aboutPobo(int percent);   // 90 x 140 on white: Pobo holding up a "Hi!" sign
+Bitmap aboutClose(int percent);  // 21 x 21 close button
 
 }  // namespace assetgen

@@ -1,4 +1,5 @@
-// Every file the generator ships, by name.
+// Every file the generator ships, by name: the 100 % pictures as plain files,
+// each other scale's set as one picture pack.
 #pragma once
 
 #include <string>

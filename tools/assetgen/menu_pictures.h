@@ -9,11 +9,8 @@
 
 namespace assetgen {
 
-// File name and picture, in the order about, about_over, ontop_off,
-// ontop_off_over, ontop_on, ontop_on_over, end, end_over.
-std::vector<std::pair<std::string, Bitmap>> menuPictures();
-
-// Colour of icon-strip column `x` (0-22).
-Rgb stripColour(int x);
+// File name and picture at `percent` %, in the order about, about_over,
+// ontop_off, ontop_off_over, ontop_on, ontop_on_over, end, end_over.
+std::vector<std::pair<std::string, Bitmap>> menuPictures(int percent);
 
 }  // namespace assetgen

@@ -11,8 +11,13 @@ Bytes programIcon();
 // 32x32 two-colour hand, index finger up, hotspot at the fingertip (5, 0).
 Bytes handCursor();
 
-// The cursor as a picture (white, black, transparent), for the contact sheet.
-Bitmap handPicture();
+// The hand at `percent` % as a picture (white, black, transparent), with the
+// hotspot on the top pixel of the fingertip: 32x32 with (5, 0) at 100 %.
+struct Cursor {
+    Bitmap picture;
+    int hotspotX = 0, hotspotY = 0;
+};
+Cursor handAt(int percent);
 
 // The head at one size with soft alpha, for the icon and the contact sheet.
 Bitmap headPicture(int size);

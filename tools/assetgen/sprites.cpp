@@ -2,21 +2,23 @@
 
 #include <algorithm>
 
+#include "platform/picture_pack.h"
 #include "pobo.h"
 #include "props.h"
 
 namespace assetgen {
 namespace {
 
-Bitmap render(int w, int h, const Pose& pose, const Xform& base = Xform{}) {
-    Canvas c(w, h);
-    drawPobo(c, pose, base);
+// Sizes and `base` are in 100 % pixels; the whole drawing is scaled as one.
+Bitmap render(int percent, int w, int h, const Pose& pose, const Xform& base = Xform{}) {
+    Canvas c(ql::pictureLength(w, percent), ql::pictureLength(h, percent));
+    drawPobo(c, pose, base.then(Xform::scale(percent / 100.0)));
     return c.sprite(palette::kOutline);
 }
 
 // A waddle rocks the body from foot to foot; the flippers trail the rock by
 // one frame, which keeps all eight poses distinct.
-std::vector<Bitmap> walkFrames() {
+std::vector<Bitmap> walkFrames(int percent) {
     constexpr double kLean[8] = {0, 0.05, 0.085, 0.05, 0, -0.05, -0.085, -0.05};
     std::vector<Bitmap> out;
     for (int i = 0; i < 8; ++i) {
@@ -37,7 +39,7 @@ std::vector<Bitmap> walkFrames() {
         const double outL = std::max(0.0, lag) / 0.085, outR = std::max(0.0, -lag) / 0.085;
         p.flipperL = {12 - 6 * outL, 84 - 9 * outL};
         p.flipperR = {82 + 6 * outR, 84 - 9 * outR};
-        out.push_back(render(120, 120, p));
+        out.push_back(render(percent, 120, 120, p));
     }
     return out;
 }
@@ -55,7 +57,7 @@ Pt turn(Pt v, double co, double si) {
     return r.apply(v);
 }
 
-Bitmap drinkFrame(const CanPose& k) {
+Bitmap drinkFrame(int percent, const CanPose& k) {
     Pose p;
     p.seated = true;
     p.look = 1;
@@ -72,10 +74,10 @@ Bitmap drinkFrame(const CanPose& k) {
         c.transform = Xform::scale(1.15).then(Xform::rotate({0, 0}, k.co, k.si)).then(Xform::translate(k.base.x, k.base.y)).then(body);
         drawCan(c);
     };
-    return render(120, 114, p);
+    return render(percent, 120, 114, p);
 }
 
-std::vector<Bitmap> drinkFrames() {
+std::vector<Bitmap> drinkFrames(int percent) {
     const CanPose lift1{{64, 92}, 1, -0.27, Eyes::Open, false, 0};
     const CanPose lift2{{66, 78}, 1, -1, Eyes::Open, false, -0.02};
     const CanPose lift3{{67, 62}, 0.17, -1, Eyes::Open, true, -0.04};
@@ -85,11 +87,11 @@ std::vector<Bitmap> drinkFrames() {
     const CanPose lower3{{64, 93}, 1, -0.21, Eyes::Open, false, 0};
     const CanPose hold{{63, 101}, 1, 0, Eyes::Open, false, 0};
     std::vector<Bitmap> out;
-    for (const CanPose& k : {lift1, lift2, lift3}) out.push_back(drinkFrame(k));
-    const Bitmap drinking = drinkFrame(drink);
+    for (const CanPose& k : {lift1, lift2, lift3}) out.push_back(drinkFrame(percent, k));
+    const Bitmap drinking = drinkFrame(percent, drink);
     out.insert(out.end(), 3, drinking);
-    for (const CanPose& k : {lower1, lower2, lower3}) out.push_back(drinkFrame(k));
-    const Bitmap holding = drinkFrame(hold);
+    for (const CanPose& k : {lower1, lower2, lower3}) out.push_back(drinkFrame(percent, k));
+    const Bitmap holding = drinkFrame(percent, hold);
     out.insert(out.end(), 3, holding);
     return out;
 }
@@ -100,7 +102,7 @@ struct Flutter {
     Pt gaze;  // Pobo's eyes follow it
 };
 
-Bitmap messengerFrame(const Flutter* f) {
+Bitmap messengerFrame(int percent, const Flutter* f) {
     Pose p;
     p.look = 0.5;
     if (f) p.gaze = f->gaze;
@@ -120,25 +122,25 @@ Bitmap messengerFrame(const Flutter* f) {
             drawButterfly(c, k.open);
         };
     }
-    return render(90, 120, p, Xform::translate(-3, 0));
+    return render(percent, 90, 120, p, Xform::translate(-3, 0));
 }
 
-std::vector<Bitmap> messengerFrames() {
+std::vector<Bitmap> messengerFrames(int percent) {
     const Flutter path[7] = {{{12, 42}, 1, {-2, 0}},    {{13, 21}, 0.3, {-2, -1}}, {{28, 10}, 1, {-1, -2}},
                              {{64, 10}, 0.3, {1, -2}},  {{81, 22}, 1, {2, -1}},    {{83, 38}, 0.6, {2, 0}},
                              {{83, 38}, 0.6, {2, 0}}};
     std::vector<Bitmap> out;
-    for (const Flutter& f : path) out.push_back(messengerFrame(&f));
-    out.push_back(messengerFrame(nullptr));
+    for (const Flutter& f : path) out.push_back(messengerFrame(percent, &f));
+    out.push_back(messengerFrame(percent, nullptr));
     return out;
 }
 
 }  // namespace
 
-std::vector<Bitmap> spriteFrames() {
-    std::vector<Bitmap> all = walkFrames();
-    for (Bitmap& b : drinkFrames()) all.push_back(std::move(b));
-    for (Bitmap& b : messengerFrames()) all.push_back(std::move(b));
+std::vector<Bitmap> spriteFrames(int percent) {
+    std::vector<Bitmap> all = walkFrames(percent);
+    for (Bitmap& b : drinkFrames(percent)) all.push_back(std::move(b));
+    for (Bitmap& b : messengerFrames(percent)) all.push_back(std::move(b));
     return all;
 }
 

@@ -1,0 +1,119 @@
+#include "platform/picture_pack.h"
+
+#include <stdexcept>
+
+namespace ql {
+namespace {
+
+class Reader {
+public:
+    Reader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+
+    bool atEnd() const { return at_ == size_; }
+
+    std::uint8_t u8(const char* what) {
+        if (at_ >= size_) throw std::runtime_error(std::string("picture pack ends inside ") + what);
+        return data_[at_++];
+    }
+    std::uint32_t u16(const char* what) {
+        const std::uint32_t lo = u8(what);
+        return lo | (std::uint32_t{u8(what)} << 8);
+    }
+    std::uint32_t u32(const char* what) {
+        const std::uint32_t lo = u16(what);
+        return lo | (u16(what) << 16);
+    }
+    // At most 32 bits: five groups of seven, the last with four to spare.
+    std::uint32_t varint(const char* what) {
+        std::uint32_t v = 0;
+        for (int shift = 0; shift < 35; shift += 7) {
+            const std::uint8_t b = u8(what);
+            if (shift == 28 && b > 0x0F) break;
+            v |= std::uint32_t{b & 0x7Fu} << shift;
+            if ((b & 0x80) == 0) return v;
+        }
+        throw std::runtime_error(std::string("picture pack has an overlong ") + what);
+    }
+    std::string text(std::size_t n, const char* what) {
+        if (size_ - at_ < n) throw std::runtime_error(std::string("picture pack ends inside ") + what);
+        std::string s(reinterpret_cast<const char*>(data_ + at_), n);
+        at_ += n;
+        return s;
+    }
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t at_ = 0;
+};
+
+std::vector<std::uint32_t> readColours(Reader& in, const std::string& name) {
+    const std::uint32_t count = in.u16("a colour count");
+    if (count == 0) throw std::runtime_error("picture pack: " + name + " has no colours");
+    std::vector<std::uint32_t> colours(count);
+    for (std::uint32_t& c : colours) {
+        c = in.u32("a colour table");
+        const std::uint32_t alpha = c >> 24;
+        if (alpha != 0 && alpha != 255) throw std::runtime_error("picture pack: " + name + " has a partly transparent colour");
+    }
+    return colours;
+}
+
+void readPixels(Reader& in, const std::vector<std::uint32_t>& colours, const std::string& name, Image& img) {
+    const bool wide = colours.size() > 256;
+    const auto colour = [&] {
+        const std::uint32_t i = wide ? in.u16("pixels") : in.u8("pixels");
+        if (i >= colours.size()) throw std::runtime_error("picture pack: " + name + " names a colour it lacks");
+        return colours[i];
+    };
+    img.pixels.resize(pixelCount(img.width, img.height));
+    const std::size_t width = static_cast<std::size_t>(img.width);
+    std::size_t at = 0;
+    while (at < img.pixels.size()) {
+        const std::uint32_t n = in.varint("run");
+        const std::size_t length = std::size_t{n / 3} + 1;
+        if (length > img.pixels.size() - at) throw std::runtime_error("picture pack: a run overflows " + name);
+        switch (n % 3) {
+            case 0: {
+                const std::uint32_t c = colour();
+                for (std::size_t k = 0; k < length; ++k) img.pixels[at++] = c;
+                break;
+            }
+            case 1:
+                for (std::size_t k = 0; k < length; ++k) img.pixels[at++] = colour();
+                break;
+            default:
+                if (at < width) throw std::runtime_error("picture pack: " + name + " copies from above its top row");
+                for (std::size_t k = 0; k < length; ++k, ++at) img.pixels[at] = img.pixels[at - width];
+        }
+    }
+}
+
+}  // namespace
+
+std::vector<PackedPicture> decodePicturePack(const std::uint8_t* data, std::size_t size) {
+    Reader in(data, size);
+    if (in.text(4, "the header") != std::string(kPictureMagic, 4))
+        throw std::runtime_error("not a picture pack (bad magic)");
+    if (in.u16("the header") != kPictureVersion) throw std::runtime_error("picture pack of an unknown version");
+    const std::uint32_t count = in.u16("the header");
+    std::vector<PackedPicture> out;
+    for (std::uint32_t e = 0; e < count; ++e) {
+        PackedPicture p;
+        p.name = in.text(in.u8("a name"), "a name");
+        if (p.name.empty()) throw std::runtime_error("picture pack has a picture without a name");
+        p.image.width = static_cast<int>(in.u16("a picture size"));
+        p.image.height = static_cast<int>(in.u16("a picture size"));
+        p.hotspotX = static_cast<int>(in.u16("a hotspot"));
+        p.hotspotY = static_cast<int>(in.u16("a hotspot"));
+        if (p.image.width == 0 || p.image.height == 0) throw std::runtime_error("picture pack: " + p.name + " is empty");
+        if (p.hotspotX >= p.image.width || p.hotspotY >= p.image.height)
+            throw std::runtime_error("picture pack: the hotspot of " + p.name + " lies outside it");
+        readPixels(in, readColours(in, p.name), p.name, p.image);
+        out.push_back(std::move(p));
+    }
+    if (!in.atEnd()) throw std::runtime_error("picture pack has bytes after its last picture");
+    return out;
+}
+
+}  // namespace ql
