@@ -4,6 +4,7 @@
 
 #include "desktop.h"
 #include "platform/display_scale.h"
+#include "platform/picture_pack.h"
 
 namespace ql::test {
 namespace {
@@ -123,6 +124,85 @@ TEST_F(ScaledDesktop, AScaleChangeKeepsTheLogicalPlaceAndTakesTheNewSizeAtOnce) 
     EXPECT_EQ(physical.left, DisplayScale{144}.toPhysical(logical.left));
     sim.advance(1000);
     EXPECT_EQ(characterRect().left, logical.left + 3) << "the walk goes on in logical pixels";
+}
+
+// The set's picture of an asset, as the program's pictures are drawn at a scale.
+Image setPicture(SimSystem& sim, const char* asset, int percent) {
+    for (PackedPicture& entry : decodePicturePack(sim.loadAsset(picturePackName(percent).c_str())))
+        if (entry.name == asset) return std::move(entry.image);
+    throw std::runtime_error(std::string("no ") + asset);
+}
+
+TEST_F(ScaledDesktop, TheCharacterShowsTheScalesFrameOnScreen) {
+    sim.setDesktopColour(rgb(10, 120, 30));
+    traceAt(144, 0);
+    const Rect r = sim.physicalRect(character());
+    const Image frame = setPicture(sim, "frame01.bmp", 150);
+    int wrong = 0;
+    for (int y = 0; y < r.bottom - r.top; ++y)
+        for (int x = 0; x < r.right - r.left; ++x) {
+            if (r.left + x < 0 || r.top + y < 0) continue;
+            // Beyond the frame the window shows its blue background.
+            const std::uint32_t drawn = x < frame.width && y < frame.height ? frame.at(x, y) & 0xFFFFFF : 0x0000FF;
+            const std::uint32_t expected = drawn == 0x0000FF ? 0x0A781Eu : drawn;  // the key shows the desktop
+            wrong += sim.screenPixel(r.left + x, r.top + y) != expected;
+        }
+    EXPECT_EQ(wrong, 0);
+}
+
+class ScaledMenu : public ScaledDesktop, public testing::WithParamInterface<std::pair<int, int>> {};
+
+TEST_P(ScaledMenu, ItemsAreMeasuredAndDrawnFromTheSetOfTheScale) {
+    const auto [dpi, percent] = GetParam();
+    traceAt(dpi, 0);
+    std::vector<Rect> items;
+    bool aboutShown = false;
+    sim.setPopupResponder([&](SimPopup& menu) {
+        for (const SimPopup::Item& item : menu.items()) items.push_back(item.rect);
+        const Image about = percent == 100 ? decodeImage(sim.loadAsset("menu_about.bmp"))
+                                           : setPicture(sim, "menu_about.bmp", percent);
+        aboutShown = true;
+        for (int y = 0; y < items[0].bottom; ++y)
+            for (int x = 0; x < pictureLength(124, percent); ++x)
+                aboutShown &= menu.pixel(x, y) == (about.at(x, y) & 0xFFFFFF);
+    });
+    const Rect r = sim.physicalRect(character());
+    sim.postMouse(MouseAction::Down, vbRightButton, r.left + 60, r.top + 60);
+    sim.postMouse(MouseAction::Up, vbRightButton, r.left + 60, r.top + 60);
+    sim.advance(1);
+    ASSERT_EQ(items.size(), 3u);
+    const int heights[] = {27, 21, 24};
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(items[i].right - items[i].left, pictureLength(124, percent) + DisplayScale{dpi}.toPhysical(18));
+        EXPECT_EQ(items[i].bottom - items[i].top, pictureLength(heights[i], percent));
+    }
+    EXPECT_TRUE(aboutShown) << "the About item shows the " << percent << " % picture";
+}
+
+// 110 % and 160 % draw the sets below them.
+INSTANTIATE_TEST_SUITE_P(DpiAndSet, ScaledMenu,
+                         testing::Values(std::pair{106, 100}, std::pair{154, 150}, std::pair{192, 200}));
+
+TEST_F(ScaledDesktop, TheAboutWindowIsLaidOutAtTheScaleWithTheSetsPictures) {
+    traceAt(192, 0);
+    sim.setDesktopColour(rgb(0, 0, 0));
+    program->form3.Show();
+    const Hwnd about = program->form3.hWnd();
+    const Rect r = sim.physicalRect(about);
+    EXPECT_EQ(r.right - r.left, 688);
+    EXPECT_EQ(r.bottom - r.top, 444);
+    const Image pobo = setPicture(sim, "about_pobo.bmp", 200);
+    int wrong = 0;
+    for (int y = 0; y < pobo.height; ++y)
+        for (int x = 0; x < pobo.width; ++x) wrong += sim.screenPixel(r.left + 496 + x, r.top + 16 + y) != (pobo.at(x, y) & 0xFFFFFF);
+    EXPECT_EQ(wrong, 0) << "Image1 at (248, 8) from the 200 % set";
+    EXPECT_EQ(sim.screenPixel(r.left + 1, r.top + 1), 0u) << "the frame is two pixels thick";
+    EXPECT_EQ(sim.screenPixel(r.left + 2, r.top + 2), 0xFFFFFFu);
+    // The close picture takes its click where the system shows it.
+    sim.postMouse(MouseAction::Down, vbLeftButton, r.left + 30, r.top + 30);
+    sim.postMouse(MouseAction::Up, vbLeftButton, r.left + 30, r.top + 30);
+    sim.advance(0);
+    EXPECT_TRUE(program->form3.Timer1.Enabled()) << "the fade started";
 }
 
 }  // namespace
