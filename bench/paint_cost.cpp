@@ -4,7 +4,7 @@
 // its own CPU time per second. Run once with no repaint, once painting a
 // colour-keyed layered window (as the character is), once a plain one.
 //
-//   paint_cost.exe SECONDS
+//   paint_cost.exe SECONDS [WIDTH HEIGHT]   (101 x 125 unless given)
 #include <windows.h>
 
 #include <cstdio>
@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int kWidth = 101, kHeight = 125;
+int width = 101, height = 125;  // set once, from the command line
 constexpr COLORREF kKey = RGB(0, 0, 255);
 
 enum class Painting { None, Keyed, Plain };
@@ -40,7 +40,7 @@ LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(window, &ps);
         HGDIOBJ previous = SelectObject(pictures.dc, pictures.bitmaps[pictures.shown]);
-        BitBlt(dc, 0, 0, kWidth, kHeight, pictures.dc, 0, 0, SRCCOPY);
+        BitBlt(dc, 0, 0, width, height, pictures.dc, 0, 0, SRCCOPY);
         SelectObject(pictures.dc, previous);
         EndPaint(window, &ps);
         return 0;
@@ -54,10 +54,10 @@ void makePictures() {
     HDC screen = GetDC(nullptr);
     pictures.dc = CreateCompatibleDC(screen);
     for (int i = 0; i < 2; ++i) {
-        pictures.bitmaps[i] = CreateCompatibleBitmap(screen, kWidth, kHeight);
+        pictures.bitmaps[i] = CreateCompatibleBitmap(screen, width, height);
         HGDIOBJ previous = SelectObject(pictures.dc, pictures.bitmaps[i]);
         HBRUSH key = CreateSolidBrush(kKey), figure = CreateSolidBrush(RGB(30, 30, 50));
-        const RECT all{0, 0, kWidth, kHeight};
+        const RECT all{0, 0, width, height};
         FillRect(pictures.dc, &all, key);
         HGDIOBJ brush = SelectObject(pictures.dc, figure);
         Ellipse(pictures.dc, 15 + 4 * i, 10, 85 + 4 * i, 115);
@@ -76,7 +76,7 @@ double measure(Painting painting, int seconds) {
     wc.lpszClassName = "PaintCost";
     RegisterClassA(&wc);
     const DWORD exStyle = WS_EX_TOOLWINDOW | (painting == Painting::Plain ? 0 : WS_EX_LAYERED);
-    HWND window = CreateWindowExA(exStyle, "PaintCost", "", WS_POPUP, 300, 300, kWidth, kHeight, nullptr, nullptr,
+    HWND window = CreateWindowExA(exStyle, "PaintCost", "", WS_POPUP, 300, 300, width, height, nullptr, nullptr,
                                   wc.hInstance, nullptr);
     if (exStyle & WS_EX_LAYERED) SetLayeredWindowAttributes(window, kKey, 255, LWA_COLORKEY);
     ShowWindow(window, SW_SHOWNOACTIVATE);
@@ -103,11 +103,15 @@ double measure(Painting painting, int seconds) {
 
 int main(int argc, char** argv) {
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 60;
+    if (argc > 3) {
+        width = std::atoi(argv[2]);
+        height = std::atoi(argv[3]);
+    }
     makePictures();
     const double none = measure(Painting::None, seconds);
     const double keyed = measure(Painting::Keyed, seconds);
     const double plain = measure(Painting::Plain, seconds);
-    std::printf("A %d x %d window with a 200-ms timer, %d s each (CPU per s of this program):\n\n", kWidth, kHeight,
+    std::printf("A %d x %d window with a 200-ms timer, %d s each (CPU per s of this program):\n\n", width, height,
                 seconds);
     std::printf("| window | CPU per s (ms) | per tick (ms) |\n|---|---:|---:|\n");
     std::printf("| colour-keyed, never repainted | %.2f | %.2f |\n", none, none / 5);
