@@ -45,9 +45,10 @@ for dpi in 96 192; do
 
   size=$(awk -v d="$dpi" 'BEGIN {printf "%d %d", int((2 * 101 * d + 96) / 192), int((2 * 125 * d + 96) / 192)}')
   wine "$root/$windows_dir/bench/paint_cost.exe" "$seconds" $size </dev/null >/tmp/ql-paint-cost.txt 2>&1 &
+  painter=$!
   sleep 5
   paint_rss=$(resident_mb "$(pid_of paint_cost.exe)")
-  wait
+  wait "$painter"
   paint_cpu=$(awk -F'|' '/picture changed every tick/ && /keyed/ {gsub(/ /, "", $3); print $3}' /tmp/ql-paint-cost.txt)
 
   wine "$root/$windows_dir/bench/minimal_timer.exe" 1000 </dev/null >/dev/null 2>&1 &

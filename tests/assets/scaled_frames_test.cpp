@@ -8,16 +8,11 @@
 #include <set>
 
 #include "asset_files.h"
+#include "frame_rules.h"
 
 namespace qltest {
 namespace {
 
-constexpr std::uint32_t kKey = 0xFF0000FFu;
-
-bool isGround(const ql::Image& img, int x, int y) {
-    const std::uint32_t p = img.at(x, y);
-    return (p >> 24) == 0 || p == kKey;
-}
 
 struct Bounds {
     int x0 = 1 << 20, y0 = 1 << 20, x1 = -1, y1 = -1;  // inclusive
@@ -65,7 +60,7 @@ TEST_P(ScaledFrames, GroundIsTheKeyColourOrTransparentAndNoDrawnPixelIsNearIt) {
                 ++transparent;
                 continue;
             }
-            if (p == kKey) {
+            if (p == kKeyPixel) {
                 ++key;
                 continue;
             }
@@ -98,23 +93,7 @@ TEST_P(ScaledFrames, DrawingIsThe100PercentDrawingScaledFromTheClientOrigin) {
 TEST_P(ScaledFrames, GroundIsOnlyAroundTheDrawingNeverInsideIt) {
     for (int n = 1; n <= 28; ++n) {
         const ql::Image& img = frame(n);
-        std::vector<char> seen(img.pixels.size(), 0);
-        std::vector<std::pair<int, int>> todo;
-        for (int x = 0; x < img.width; ++x) todo.insert(todo.end(), {{x, 0}, {x, img.height - 1}});
-        for (int y = 0; y < img.height; ++y) todo.insert(todo.end(), {{0, y}, {img.width - 1, y}});
-        while (!todo.empty()) {
-            const auto [x, y] = todo.back();
-            todo.pop_back();
-            if (x < 0 || y < 0 || x >= img.width || y >= img.height) continue;
-            const std::size_t i = ql::pixelIndex(x, y, img.width);
-            if (seen[i] || !isGround(img, x, y)) continue;
-            seen[i] = 1;
-            todo.insert(todo.end(), {{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}});
-        }
-        int holes = 0;
-        for (int y = 0; y < img.height; ++y)
-            for (int x = 0; x < img.width; ++x)
-                if (isGround(img, x, y) && !seen[ql::pixelIndex(x, y, img.width)]) ++holes;
+        const int holes = groundHoles(img);
         EXPECT_EQ(holes, 0) << frameName(n);
     }
 }
@@ -122,22 +101,7 @@ TEST_P(ScaledFrames, GroundIsOnlyAroundTheDrawingNeverInsideIt) {
 TEST_P(ScaledFrames, EdgesAgainstTheGroundAreDarkAndNeverBlueTinted) {
     for (int n = 1; n <= 28; ++n) {
         const ql::Image& img = frame(n);
-        int light = 0, bluish = 0;
-        for (int y = 0; y < img.height; ++y)
-            for (int x = 0; x < img.width; ++x) {
-                if (isGround(img, x, y)) continue;
-                bool touches4 = false, touches8 = false;
-                for (int dy = -1; dy <= 1; ++dy)
-                    for (int dx = -1; dx <= 1; ++dx) {
-                        const int nx = x + dx, ny = y + dy;
-                        if (nx >= 0 && ny >= 0 && nx < img.width && ny < img.height && !isGround(img, nx, ny)) continue;
-                        touches8 = true;
-                        touches4 = touches4 || dx == 0 || dy == 0;
-                    }
-                const Colour c = colourOf(img.at(x, y));
-                if (touches4 && std::max({c.r, c.g, c.b}) > 60) ++light;
-                if (touches8 && c.b >= c.r + 40 && c.b >= c.g + 40) ++bluish;
-            }
+        const auto [light, bluish] = edgeFaults(img);
         EXPECT_EQ(light, 0) << frameName(n) << ": rim pixels that are not dark outline";
         EXPECT_EQ(bluish, 0) << frameName(n) << ": blue-tinted pixels next to the ground";
     }

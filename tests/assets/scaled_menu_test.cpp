@@ -8,43 +8,13 @@
 #include <tuple>
 
 #include "asset_files.h"
+#include "menu_layout.h"
 
 namespace qltest {
 namespace {
 
-const Colour kGround = hex(0xF6F6F6), kFrame = hex(0x524D95), kFill = hex(0xFFEEC2), kSeparator = hex(0x6A8CCB);
+const Colour kGround = kMenuGround, kFrame = kMenuFrame, kFill = kMenuFill, kSeparator = kMenuSeparator;
 const Colour kBlack{0, 0, 0}, kBoxFrame = hex(0x000080), kBoxFill = hex(0xFFC06F);
-
-struct Box {
-    int x0, y0, x1, y1;  // inclusive
-    bool contains(int x, int y) const { return x >= x0 && x <= x1 && y >= y0 && y <= y1; }
-};
-
-// At 100 %, as the 100 % tests describe them.
-struct MenuPicture {
-    const char* name;
-    int height;
-    bool over;
-    int captionX, capTop;
-    int frameTop;
-    Box icon;
-    bool separator;
-    bool ticked;
-};
-
-void PrintTo(const MenuPicture& m, std::ostream* os) { *os << m.name; }
-
-constexpr Box kNoIcon{-1, -1, -1, -1};
-const MenuPicture kPictures[] = {
-    {"menu_about.bmp", 28, false, 37, 10, 5, {2, 5, 19, 22}, true, false},
-    {"menu_about_over.bmp", 28, true, 37, 10, 5, {2, 5, 19, 22}, true, false},
-    {"menu_ontop_off.bmp", 22, false, 38, 7, 2, kNoIcon, false, false},
-    {"menu_ontop_off_over.bmp", 22, true, 38, 7, 2, kNoIcon, false, false},
-    {"menu_ontop_on.bmp", 22, false, 38, 7, 2, {1, 1, 20, 20}, false, true},
-    {"menu_ontop_on_over.bmp", 22, true, 38, 7, 2, {1, 1, 20, 20}, false, true},
-    {"menu_end.bmp", 25, false, 38, 8, 3, {4, 3, 17, 24}, false, false},
-    {"menu_end_over.bmp", 25, true, 38, 8, 3, {4, 3, 17, 24}, false, false},
-};
 
 class ScaledMenuPicture : public ::testing::TestWithParam<std::tuple<int, MenuPicture>> {
 protected:

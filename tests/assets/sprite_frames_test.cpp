@@ -6,16 +6,11 @@
 #include <vector>
 
 #include "asset_files.h"
+#include "frame_rules.h"
 
 namespace qltest {
 namespace {
 
-constexpr std::uint32_t kKey = 0xFF0000FFu;
-
-bool isGround(const ql::Image& img, int x, int y) {
-    const std::uint32_t p = img.at(x, y);
-    return (p >> 24) == 0 || p == kKey;
-}
 
 struct FrameSize {
     int first, last, width, height;
@@ -109,23 +104,7 @@ TEST(SpriteFrames, DrawingStaysInsideColumns0To94AndRows0To116) {
 TEST(SpriteFrames, GroundIsOnlyAroundTheDrawingNeverInsideIt) {
     for (int n = 1; n <= 28; ++n) {
         const ql::Image img = decodeAsset(frameName(n));
-        std::vector<char> seen(img.pixels.size(), 0);
-        std::vector<std::pair<int, int>> todo;
-        for (int x = 0; x < img.width; ++x) todo.insert(todo.end(), {{x, 0}, {x, img.height - 1}});
-        for (int y = 0; y < img.height; ++y) todo.insert(todo.end(), {{0, y}, {img.width - 1, y}});
-        while (!todo.empty()) {
-            const auto [x, y] = todo.back();
-            todo.pop_back();
-            if (x < 0 || y < 0 || x >= img.width || y >= img.height) continue;
-            const std::size_t i = ql::pixelIndex(x, y, img.width);
-            if (seen[i] || !isGround(img, x, y)) continue;
-            seen[i] = 1;
-            todo.insert(todo.end(), {{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}});
-        }
-        int holes = 0;
-        for (int y = 0; y < img.height; ++y)
-            for (int x = 0; x < img.width; ++x)
-                if (isGround(img, x, y) && !seen[ql::pixelIndex(x, y, img.width)]) ++holes;
+        const int holes = groundHoles(img);
         EXPECT_EQ(holes, 0) << frameName(n);
     }
 }
@@ -136,23 +115,7 @@ TEST(SpriteFrames, GroundIsOnlyAroundTheDrawingNeverInsideIt) {
 TEST(SpriteFrames, EdgesAgainstTheGroundAreDarkAndNeverBlueTinted) {
     for (int n = 1; n <= 28; ++n) {
         const ql::Image img = decodeAsset(frameName(n));
-        int light = 0, bluish = 0;
-        for (int y = 0; y < img.height; ++y)
-            for (int x = 0; x < img.width; ++x) {
-                if (isGround(img, x, y)) continue;
-                bool touches4 = false, touches8 = false;
-                for (int dy = -1; dy <= 1; ++dy)
-                    for (int dx = -1; dx <= 1; ++dx) {
-                        const int nx = x + dx, ny = y + dy;
-                        const bool ground = nx < 0 || ny < 0 || nx >= img.width || ny >= img.height || isGround(img, nx, ny);
-                        if (!ground) continue;
-                        touches8 = true;
-                        if (dx == 0 || dy == 0) touches4 = true;
-                    }
-                const Colour c = colourOf(img.at(x, y));
-                if (touches4 && std::max({c.r, c.g, c.b}) > 60) ++light;
-                if (touches8 && c.b >= c.r + 40 && c.b >= c.g + 40) ++bluish;
-            }
+        const auto [light, bluish] = edgeFaults(img);
         EXPECT_EQ(light, 0) << frameName(n) << ": rim pixels that are not dark outline";
         EXPECT_EQ(bluish, 0) << frameName(n) << ": blue-tinted pixels next to the ground";
     }

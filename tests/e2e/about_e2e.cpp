@@ -46,12 +46,8 @@ protected:
         PopupMenu menu;
         if (auto opened = openPopup(menu); !opened) return opened;
         leftClick(menu.about());
-        if (!waitUntil(
-                [&] {
-                    about = quorlin->findWindow("QuorlinForm", "About");
-                    return about && IsWindowVisible(about);
-                },
-                5s))
+        about = shownAbout();
+        if (!about)
             return ::testing::AssertionFailure() << "the About command showed no About window within 5 s";
         return waitUntilPainted();
     }

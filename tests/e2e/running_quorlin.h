@@ -60,6 +60,18 @@ protected:
         return waitForPaintedItems(window, menu, 3s, scale.pictureScale());
     }
 
+    // The About window once the About command has shown it, or null after `within`.
+    HWND shownAbout(std::chrono::milliseconds within = 5s) {
+        HWND about = nullptr;
+        waitUntil(
+            [&] {
+                about = quorlin->findWindow("QuorlinForm", "About");
+                return about && IsWindowVisible(about);
+            },
+            within);
+        return about && IsWindowVisible(about) ? about : nullptr;
+    }
+
     std::unique_ptr<QuorlinProcess> quorlin;
     HWND character = nullptr;
 };

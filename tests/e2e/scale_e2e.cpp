@@ -109,14 +109,8 @@ TEST_F(ScaledDisplay, TheAboutWindowHasItsScaledSizeAndTheScalesPictures) {
     PopupMenu menu;
     ASSERT_TRUE(openPopup(menu, 3s, scale));
     leftClick(menu.about());
-    HWND about = nullptr;
-    ASSERT_TRUE(waitUntil(
-        [&] {
-            about = quorlin->findWindow("QuorlinForm", "About");
-            return about && IsWindowVisible(about);
-        },
-        5s))
-        << "no About window";
+    HWND about = shownAbout();
+    ASSERT_NE(about, nullptr) << "no About window";
     RECT client{};
     GetClientRect(about, &client);
     EXPECT_EQ(client.right, length(344));

@@ -98,14 +98,8 @@ protected:
         PopupMenu menu;
         ASSERT_TRUE(openPopup(menu, kStepWait)) << log();
         leftClick(menu.about());
-        HWND about = nullptr;
-        ASSERT_TRUE(waitUntil(
-            [&] {
-                about = quorlin->findWindow("QuorlinForm", "About");
-                return about && IsWindowVisible(about);
-            },
-            5s))
-            << log();
+        HWND about = shownAbout();
+        ASSERT_NE(about, nullptr) << log();
         Sleep(500);
         const RECT r = rectOf(about);
         click(r.left + 18, r.top + 18, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);  // its close picture

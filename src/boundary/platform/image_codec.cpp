@@ -1,5 +1,7 @@
 #include "platform/image_codec.h"
 
+#include "platform/byte_reader.h"
+
 #include <array>
 #include <cstring>
 #include <stdexcept>
@@ -14,53 +16,13 @@ constexpr int kMaxSide = 4096;
 
 [[noreturn]] void fail(const std::string& what) { throw std::runtime_error("image: " + what); }
 
-// Bounds-checked little-endian reader over the input bytes.
-class Reader {
-public:
-    Reader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-
-    std::size_t pos() const { return pos_; }
-    std::size_t left() const { return size_ - pos_; }
-
-    void need(std::size_t n, const char* what) const {
-        if (n > left()) fail(std::string("truncated ") + what);
-    }
-    std::uint8_t u8(const char* what) {
-        need(1, what);
-        return data_[pos_++];
-    }
-    std::uint16_t u16(const char* what) {
-        need(2, what);
-        std::uint16_t v = static_cast<std::uint16_t>(data_[pos_] | (data_[pos_ + 1] << 8));
-        pos_ += 2;
-        return v;
-    }
-    std::uint32_t u32(const char* what) {
-        need(4, what);
-        std::uint32_t v = 0;
-        for (int i = 3; i >= 0; --i) v = (v << 8) | data_[pos_ + static_cast<std::size_t>(i)];
-        pos_ += 4;
-        return v;
-    }
-    const std::uint8_t* take(std::size_t n, const char* what) {
-        need(n, what);
-        const std::uint8_t* p = data_ + pos_;
-        pos_ += n;
-        return p;
-    }
-
-private:
-    const std::uint8_t* data_;
-    std::size_t size_;
-    std::size_t pos_ = 0;
-};
 
 std::uint32_t argb(std::uint32_t a, std::uint32_t r, std::uint32_t g, std::uint32_t b) {
     return (a << 24) | (r << 16) | (g << 8) | b;
 }
 
 Image decodeBmp(const std::uint8_t* data, std::size_t size) {
-    Reader in(data, size);
+    ByteReader in(data, size, "image");
     in.take(2, "BMP file header");  // "BM", checked by the caller
     in.u32("BMP file header");      // file size: often wrong in the wild, not trusted
     in.u32("BMP file header");      // reserved
@@ -102,7 +64,7 @@ Image decodeBmp(const std::uint8_t* data, std::size_t size) {
 }
 
 // Concatenated sub-blocks of one GIF data stream, ending at a zero-length block.
-std::vector<std::uint8_t> readSubBlocks(Reader& in) {
+std::vector<std::uint8_t> readSubBlocks(ByteReader& in) {
     std::vector<std::uint8_t> out;
     for (;;) {
         const std::uint8_t n = in.u8("GIF data sub-block");
@@ -112,7 +74,7 @@ std::vector<std::uint8_t> readSubBlocks(Reader& in) {
     }
 }
 
-void skipSubBlocks(Reader& in) {
+void skipSubBlocks(ByteReader& in) {
     for (;;) {
         const std::uint8_t n = in.u8("GIF extension");
         if (n == 0) return;
@@ -203,7 +165,7 @@ std::vector<std::uint8_t> lzwDecode(const std::vector<std::uint8_t>& src, int mi
 }
 
 Image decodeGif(const std::uint8_t* data, std::size_t size) {
-    Reader in(data, size);
+    ByteReader in(data, size, "image");
     in.take(6, "GIF header");  // signature, checked by the caller
     const int screenW = in.u16("GIF screen descriptor");
     const int screenH = in.u16("GIF screen descriptor");

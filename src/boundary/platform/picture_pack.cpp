@@ -1,53 +1,25 @@
 #include "platform/picture_pack.h"
 
+#include "platform/byte_reader.h"
+
 #include <stdexcept>
 
 namespace ql {
 namespace {
 
-class Reader {
-public:
-    Reader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+// At most 32 bits: five groups of seven, the last with four to spare.
+std::uint32_t varint(ByteReader& in, const char* what) {
+    std::uint32_t v = 0;
+    for (int shift = 0; shift < 35; shift += 7) {
+        const std::uint8_t b = in.u8(what);
+        if (shift == 28 && b > 0x0F) break;
+        v |= std::uint32_t{b & 0x7Fu} << shift;
+        if ((b & 0x80) == 0) return v;
+    }
+    throw std::runtime_error(std::string("picture pack has an overlong ") + what);
+}
 
-    bool atEnd() const { return at_ == size_; }
-
-    std::uint8_t u8(const char* what) {
-        if (at_ >= size_) throw std::runtime_error(std::string("picture pack ends inside ") + what);
-        return data_[at_++];
-    }
-    std::uint32_t u16(const char* what) {
-        const std::uint32_t lo = u8(what);
-        return lo | (std::uint32_t{u8(what)} << 8);
-    }
-    std::uint32_t u32(const char* what) {
-        const std::uint32_t lo = u16(what);
-        return lo | (u16(what) << 16);
-    }
-    // At most 32 bits: five groups of seven, the last with four to spare.
-    std::uint32_t varint(const char* what) {
-        std::uint32_t v = 0;
-        for (int shift = 0; shift < 35; shift += 7) {
-            const std::uint8_t b = u8(what);
-            if (shift == 28 && b > 0x0F) break;
-            v |= std::uint32_t{b & 0x7Fu} << shift;
-            if ((b & 0x80) == 0) return v;
-        }
-        throw std::runtime_error(std::string("picture pack has an overlong ") + what);
-    }
-    std::string text(std::size_t n, const char* what) {
-        if (size_ - at_ < n) throw std::runtime_error(std::string("picture pack ends inside ") + what);
-        std::string s(reinterpret_cast<const char*>(data_ + at_), n);
-        at_ += n;
-        return s;
-    }
-
-private:
-    const std::uint8_t* data_;
-    std::size_t size_;
-    std::size_t at_ = 0;
-};
-
-std::vector<std::uint32_t> readColours(Reader& in, const std::string& name) {
+std::vector<std::uint32_t> readColours(ByteReader& in, const std::string& name) {
     const std::uint32_t count = in.u16("a colour count");
     if (count == 0) throw std::runtime_error("picture pack: " + name + " has no colours");
     std::vector<std::uint32_t> colours(count);
@@ -59,7 +31,7 @@ std::vector<std::uint32_t> readColours(Reader& in, const std::string& name) {
     return colours;
 }
 
-void readPixels(Reader& in, const std::vector<std::uint32_t>& colours, const std::string& name, Image& img) {
+void readPixels(ByteReader& in, const std::vector<std::uint32_t>& colours, const std::string& name, Image& img) {
     const bool wide = colours.size() > 256;
     const auto colour = [&] {
         const std::uint32_t i = wide ? in.u16("pixels") : in.u8("pixels");
@@ -70,7 +42,7 @@ void readPixels(Reader& in, const std::vector<std::uint32_t>& colours, const std
     const std::size_t width = static_cast<std::size_t>(img.width);
     std::size_t at = 0;
     while (at < img.pixels.size()) {
-        const std::uint32_t n = in.varint("run");
+        const std::uint32_t n = varint(in, "run");
         const std::size_t length = std::size_t{n / 3} + 1;
         if (length > img.pixels.size() - at) throw std::runtime_error("picture pack: a run overflows " + name);
         switch (n % 3) {
@@ -92,7 +64,7 @@ void readPixels(Reader& in, const std::vector<std::uint32_t>& colours, const std
 }  // namespace
 
 std::vector<PackedPicture> decodePicturePack(const std::uint8_t* data, std::size_t size) {
-    Reader in(data, size);
+    ByteReader in(data, size, "picture pack");
     if (in.text(4, "the header") != std::string(kPictureMagic, 4))
         throw std::runtime_error("not a picture pack (bad magic)");
     if (in.u16("the header") != kPictureVersion) throw std::runtime_error("picture pack of an unknown version");
