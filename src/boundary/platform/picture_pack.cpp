@@ -61,30 +61,47 @@ void readPixels(ByteReader& in, const std::vector<std::uint32_t>& colours, const
     }
 }
 
+PackedPicture readEntry(ByteReader& in) {
+    PackedPicture p;
+    p.name = in.text(in.u8("a name"), "a name");
+    if (p.name.empty()) throw std::runtime_error("picture pack has a picture without a name");
+    p.image.width = static_cast<int>(in.u16("a picture size"));
+    p.image.height = static_cast<int>(in.u16("a picture size"));
+    p.hotspotX = static_cast<int>(in.u16("a hotspot"));
+    p.hotspotY = static_cast<int>(in.u16("a hotspot"));
+    if (p.image.width == 0 || p.image.height == 0) throw std::runtime_error("picture pack: " + p.name + " is empty");
+    if (p.hotspotX >= p.image.width || p.hotspotY >= p.image.height)
+        throw std::runtime_error("picture pack: the hotspot of " + p.name + " lies outside it");
+    readPixels(in, readColours(in, p.name), p.name, p.image);
+    return p;
+}
+
 }  // namespace
 
-std::vector<PackedPicture> decodePicturePack(const std::uint8_t* data, std::size_t size) {
+std::vector<PackEntry> indexPicturePack(const std::uint8_t* data, std::size_t size) {
     ByteReader in(data, size, "picture pack");
     if (in.text(4, "the header") != std::string(kPictureMagic, 4))
         throw std::runtime_error("not a picture pack (bad magic)");
     if (in.u16("the header") != kPictureVersion) throw std::runtime_error("picture pack of an unknown version");
     const std::uint32_t count = in.u16("the header");
-    std::vector<PackedPicture> out;
+    std::vector<PackEntry> entries;
     for (std::uint32_t e = 0; e < count; ++e) {
-        PackedPicture p;
-        p.name = in.text(in.u8("a name"), "a name");
-        if (p.name.empty()) throw std::runtime_error("picture pack has a picture without a name");
-        p.image.width = static_cast<int>(in.u16("a picture size"));
-        p.image.height = static_cast<int>(in.u16("a picture size"));
-        p.hotspotX = static_cast<int>(in.u16("a hotspot"));
-        p.hotspotY = static_cast<int>(in.u16("a hotspot"));
-        if (p.image.width == 0 || p.image.height == 0) throw std::runtime_error("picture pack: " + p.name + " is empty");
-        if (p.hotspotX >= p.image.width || p.hotspotY >= p.image.height)
-            throw std::runtime_error("picture pack: the hotspot of " + p.name + " lies outside it");
-        readPixels(in, readColours(in, p.name), p.name, p.image);
-        out.push_back(std::move(p));
+        const std::size_t offset = in.pos();
+        entries.push_back({readEntry(in).name, offset});  // read whole: a fault anywhere is found now
     }
     if (!in.atEnd()) throw std::runtime_error("picture pack has bytes after its last picture");
+    return entries;
+}
+
+PackedPicture decodePackEntry(const std::uint8_t* data, std::size_t size, const PackEntry& entry) {
+    if (entry.offset > size) throw std::runtime_error("picture pack entry beyond the pack");
+    ByteReader in(data + entry.offset, size - entry.offset, "picture pack");
+    return readEntry(in);
+}
+
+std::vector<PackedPicture> decodePicturePack(const std::uint8_t* data, std::size_t size) {
+    std::vector<PackedPicture> out;
+    for (const PackEntry& entry : indexPicturePack(data, size)) out.push_back(decodePackEntry(data, size, entry));
     return out;
 }
 

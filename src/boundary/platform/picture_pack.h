@@ -46,6 +46,15 @@ struct PackedPicture {
 // reads out of bounds.
 std::vector<PackedPicture> decodePicturePack(const std::uint8_t* data, std::size_t size);
 
+// Where each picture of a pack starts, for decoding one picture when it is
+// first needed; the whole pack is checked as by decodePicturePack.
+struct PackEntry {
+    std::string name;
+    std::size_t offset = 0;
+};
+std::vector<PackEntry> indexPicturePack(const std::uint8_t* data, std::size_t size);
+PackedPicture decodePackEntry(const std::uint8_t* data, std::size_t size, const PackEntry& entry);
+
 inline std::vector<PackedPicture> decodePicturePack(const std::vector<std::uint8_t>& bytes) {
     return decodePicturePack(bytes.data(), bytes.size());
 }

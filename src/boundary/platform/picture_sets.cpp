@@ -6,23 +6,32 @@ namespace ql {
 
 void PictureSets::hold(int percent) {
     if (percent == held_) return;
-    std::vector<PackedPicture>().swap(set_);  // the old set's memory goes before the new one is read
+    // The old set's memory goes before the new one is read.
+    std::vector<std::unique_ptr<PackedPicture>>().swap(decoded_);
+    std::vector<PackEntry>().swap(entries_);
     held_ = 100;
     if (percent == 100) return;
     const std::string file = picturePackName(percent);
-    const std::vector<std::uint8_t> bytes = load_(file.c_str());
+    const std::vector<std::uint8_t> pack = load_(file.c_str());
     try {
-        set_ = decodePicturePack(bytes.data(), bytes.size());
+        entries_ = indexPicturePack(pack.data(), pack.size());
     } catch (const std::exception& e) {
         throw RuntimeError(file + ": " + e.what());
     }
+    decoded_.resize(entries_.size());
     held_ = percent;
 }
 
 const PackedPicture* PictureSets::find(const std::string& name, int percent) {
     hold(percent);
-    for (const PackedPicture& entry : set_)
-        if (entry.name == name) return &entry;
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        if (entries_[i].name != name) continue;
+        if (!decoded_[i]) {
+            const std::vector<std::uint8_t> pack = load_(picturePackName(percent).c_str());
+            decoded_[i] = std::make_unique<PackedPicture>(decodePackEntry(pack.data(), pack.size(), entries_[i]));
+        }
+        return decoded_[i].get();
+    }
     return nullptr;
 }
 

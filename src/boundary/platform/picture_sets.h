@@ -1,10 +1,13 @@
 // The pictures of the display's scale. The program holds its 100 % pictures;
 // a backend draws, in their place, the same asset's picture from the set of
-// the scale a window is at. Only one set is held: it is decoded when its
-// scale is first needed and dropped when another scale is.
+// the scale a window is at. Only one set is held, read when its scale is
+// first needed and dropped when another scale is; each of its pictures is
+// decoded when first drawn (the About window's not before it opens), so the
+// set costs the memory of the pictures shown and no more.
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -30,7 +33,8 @@ private:
 
     Loader load_;
     int held_ = 100;
-    std::vector<PackedPicture> set_;
+    std::vector<PackEntry> entries_;  // the pack's bytes are read again for each picture, not kept
+    std::vector<std::unique_ptr<PackedPicture>> decoded_;  // by entry, null until drawn
 };
 
 }  // namespace ql
