@@ -153,7 +153,7 @@ TEST_F(ScaledDesktop, TheCharacterShowsTheScalesFrameOnScreen) {
 class ScaledMenu : public ScaledDesktop, public testing::WithParamInterface<std::pair<int, int>> {};
 
 TEST_P(ScaledMenu, ItemsAreMeasuredAndDrawnFromTheSetOfTheScale) {
-    const auto [dpi, percent] = GetParam();
+    const int dpi = GetParam().first, percent = GetParam().second;
     traceAt(dpi, 0);
     std::vector<Rect> items;
     bool aboutShown = false;
