@@ -4,7 +4,8 @@
 #   tools/stress.sh LABEL RUNS           the label's tests RUNS times in a row
 #   tools/stress.sh LABEL RUNS --each    each test of the label alone, RUNS times
 #   --busy (either form)                 with a CPU-bound job on every core beside it
-# LABEL is a test preset of CMakePresets.json (e2e, e2e-short, slow, linux).
+#   --dpi=N (either form)                on a display of N pixels per inch (the e2e labels)
+# LABEL is a test preset of CMakePresets.json (e2e, e2e-scale, e2e-short, slow, linux).
 # Builds first; the e2e labels get their display and wine session as tools/test.sh gives them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,11 +13,12 @@ cd "$(dirname "$0")/.."
 label=${1:?usage: tools/stress.sh LABEL RUNS [--each] [--busy]}
 runs=${2:?usage: tools/stress.sh LABEL RUNS [--each] [--busy]}
 shift 2
-each=false busy=false
+each=false busy=false dpi=96
 for option in "$@"; do
   case $option in
     --each) each=true ;;
     --busy) busy=true ;;
+    --dpi=*) dpi=${option#--dpi=} ;;
     *) echo "unknown option $option" >&2; exit 2 ;;
   esac
 done
@@ -28,7 +30,7 @@ else
   cmake --preset windows >/dev/null && cmake --build --preset windows -j2 >/dev/null
   source tools/wine-desktop.sh
   trap stop_wine_desktop EXIT
-  start_e2e_session "$label"
+  start_e2e_session "$label" "$dpi"
 fi
 
 burners=()
