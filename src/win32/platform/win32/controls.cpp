@@ -60,19 +60,19 @@ WindowControls::WindowControls(HWND window, std::vector<ControlSpec> controls, i
 
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     bool pointers = false;
-    HWND tip = nullptr;
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         const ControlSpec& c = controls_[i];
         pointers |= c.pointer == PointerShape::Hand;
         if (c.toolTip.empty() || c.kind == ControlKind::Shape) continue;
-        if (!tip) {
+        if (!toolTip_) {
             INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
             InitCommonControlsEx(&classes);
-            // Owned by the form window, so it is destroyed with it.
-            tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+            // Owned by the form window, so it goes with it; a new layout (a
+            // scale change) destroys it first.
+            toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr,
                                   instance, nullptr);
-            if (!tip) break;
+            if (!toolTip_) break;
         }
         TTTOOLINFOA tool{};
         tool.cbSize = TTTOOLINFOA_V2_SIZE;  // understood by every common-controls version
@@ -82,12 +82,16 @@ WindowControls::WindowControls(HWND window, std::vector<ControlSpec> controls, i
         tool.rect = rectOf(c);
         tool.hinst = instance;
         tool.lpszText = const_cast<char*>(c.toolTip.c_str());  // copied by the tooltip
-        SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageA(toolTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     }
     if (pointers && !hand_) {
         hand_ = LoadCursorA(instance, "HANDCURSOR");
         if (!hand_) hand_ = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND));
     }
+}
+
+WindowControls::~WindowControls() {
+    if (toolTip_ && IsWindow(toolTip_)) DestroyWindow(toolTip_);
 }
 
 void WindowControls::compose(std::vector<std::uint32_t>& pixels, int width, int height) const {

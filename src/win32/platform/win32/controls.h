@@ -20,6 +20,7 @@ public:
     // `hand` is the hand pointer of the window's scale, or null for the
     // program's cursor resource.
     WindowControls(HWND window, std::vector<ControlSpec> controls, int pixelsPerInchY, HCURSOR hand);
+    ~WindowControls();
     WindowControls(const WindowControls&) = delete;
     WindowControls& operator=(const WindowControls&) = delete;
 
@@ -39,6 +40,7 @@ private:
     std::vector<GdiObject<HFONT>> fonts_;    // one per distinct label font
     std::vector<int> fontOf_;          // per control: index into fonts_, -1 for none
     HCURSOR hand_ = nullptr;           // not ours to destroy
+    HWND toolTip_ = nullptr;
 };
 
 }  // namespace ql
