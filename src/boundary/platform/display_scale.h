@@ -50,6 +50,13 @@ constexpr int kPictureScales[] = {100, 125, 150, 175, 200, 250, 300};
 // a set, and every place drawn in it, is this long (halves rounded up).
 constexpr int pictureLength(int length100, int percent) { return roundedQuotient(static_cast<long long>(length100) * percent, 100); }
 
+// The program measures an owner-drawn menu item from its 100 % picture; the
+// item is drawn from the set of `percent`, so it is made that set's length.
+inline void measuredAtPictureScale(MeasureItemRecord& measured, int percent) {
+    measured.itemWidth = static_cast<std::uint32_t>(pictureLength(static_cast<int>(measured.itemWidth), percent));
+    measured.itemHeight = static_cast<std::uint32_t>(pictureLength(static_cast<int>(measured.itemHeight), percent));
+}
+
 constexpr int DisplayScale::pictureScale() const {
     int chosen = kPictureScales[0];
     for (int percent : kPictureScales)

@@ -26,7 +26,6 @@ public:
     const Image& forScale(const Image& picture, int percent);
     // An entry of the set of `percent` by its asset name, or null.
     const PackedPicture* find(const std::string& name, int percent);
-    int heldScale() const { return held_; }
 
 private:
     void hold(int percent);

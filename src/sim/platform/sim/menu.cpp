@@ -21,15 +21,6 @@ constexpr int kCheckRoom = 18;  // what the menu adds to the width an item repor
 
 }  // namespace
 
-// The program measures an owner-drawn item from its 100 % picture; the item
-// is drawn from the picture set of the display's scale, so it is as long as
-// that set's picture.
-void SimSystem::measuredAtScale(MeasureItemRecord& measured) const {
-    const int percent = scale_.pictureScale();
-    measured.itemWidth = static_cast<std::uint32_t>(pictureLength(static_cast<int>(measured.itemWidth), percent));
-    measured.itemHeight = static_cast<std::uint32_t>(pictureLength(static_cast<int>(measured.itemHeight), percent));
-}
-
 Hmenu SimSystem::buildMenu(const std::vector<MenuSpec>& items) {
     const Hmenu handle = reinterpret_cast<Hmenu>(nextMenu_);
     nextMenu_ += 4;
@@ -80,7 +71,9 @@ LongPtr SimSystem::baseWindowProc(Hwnd handle, std::uint32_t message, UintPtr wP
     Window* w = windows_.count(handle) ? &windows_[handle] : nullptr;
     if (!w) return 0;
     switch (message) {
-        case kWmMeasureItem: measuredAtScale(*reinterpret_cast<MeasureItemRecord*>(lParam)); return 0;
+        case kWmMeasureItem:
+            measuredAtPictureScale(*reinterpret_cast<MeasureItemRecord*>(lParam), scale_.pictureScale());
+            return 0;
         case kWmCommand: w->events->onCommand(static_cast<std::uint32_t>(wParam & 0xFFFF)); return 0;
         case kWmQueryEndSession: return 1;
         case kWmEndSession:

@@ -94,7 +94,6 @@ public:
     // scale-change message: every window keeps its logical place and takes
     // its new size and picture set at once.
     void setDisplayDpi(int dpi);
-    const DisplayScale& displayScale() const { return scale_; }
     Rect physicalRect(Hwnd window) const;
     void setPlatform(std::uint32_t platformId, bool versionCallSucceeds = true);
     // The next call of the named operation ("SetLayeredWindowAttributes",
@@ -255,7 +254,6 @@ private:
     Hdc createSurface(int width, int height);
     // The window procedure every window starts with: the runtime's own.
     LongPtr baseWindowProc(Hwnd window, std::uint32_t message, UintPtr wParam, LongPtr lParam);
-    void measuredAtScale(MeasureItemRecord& measured) const;
 
     struct Window {
         WindowSpec stored;

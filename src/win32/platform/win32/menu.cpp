@@ -123,12 +123,6 @@ void Win32System::fillPictureDc(Hdc dc, PictureDc& held) {
     held.percent = percent;
 }
 
-void Win32System::measuredAtScale(MEASUREITEMSTRUCT& measured) const {
-    const int percent = menuScale_.pictureScale();
-    measured.itemWidth = static_cast<UINT>(pictureLength(static_cast<int>(measured.itemWidth), percent));
-    measured.itemHeight = static_cast<UINT>(pictureLength(static_cast<int>(measured.itemHeight), percent));
-}
-
 void Win32System::deletePictureDc(Hdc dc) {
     auto it = pictureDcs_.find(dc);
     if (it == pictureDcs_.end()) return;

@@ -12,7 +12,6 @@
 
 struct HWND__;
 struct HICON__;
-struct tagMEASUREITEMSTRUCT;
 
 namespace ql {
 
@@ -70,11 +69,10 @@ public:
     void deletePictureDc(Hdc dc) override;
 
     struct WindowState;  // what the window procedure needs of a form window
-    // For the window procedure: a scale change, and an owner-drawn item's
-    // size as the program measured it from its 100 % picture, made the
-    // length of the menu's picture set.
+    // For the window procedure: a scale change, and the picture set the
+    // open menu is drawn from.
     void rescale(HWND__* window, WindowState& state, int dpi);
-    void measuredAtScale(tagMEASUREITEMSTRUCT& measured) const;
+    int menuPictureScale() const { return menuScale_.pictureScale(); }
 
 private:
     void layOut(HWND__* window, WindowState& state);

@@ -88,8 +88,8 @@ LRESULT CALLBACK formWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_MEASUREITEM: {
             // Reached after the program's procedure measured the item and
             // called on to this one, the procedure it replaced.
-            auto& measured = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-            if (measured.CtlType == ODT_MENU) state->system->measuredAtScale(measured);
+            auto& measured = *reinterpret_cast<MeasureItemRecord*>(lParam);
+            if (measured.CtlType == ODT_MENU) measuredAtPictureScale(measured, state->system->menuPictureScale());
             return TRUE;
         }
         case WM_PAINT: paint(window, *state); return 0;
